@@ -19,11 +19,7 @@ std::string About_soundCredit() {
 namespace {
 
 FormDef table() {
-    FormDef f;
-    f.name = "About";
-    f.caption = "About Tallowby Rererezezado";
-    f.width = 6735;
-    f.height = 6075;
+    FormDef f = window("About", "About Tallowby Rererezezado", 6735, 6075);
     f.widgets = {
         label("Label2", 120, 4920, 6495, 495, About_soundCredit())
             .withFont("Arial", 9, true)

@@ -10,11 +10,7 @@ namespace tallowby {
 namespace {
 
 FormDef table() {
-    FormDef f;
-    f.name = "main";
-    f.caption = "Tallowby - MATH - Numbers 1-10";
-    f.width = 8835;
-    f.height = 7575;
+    FormDef f = window("main", "Tallowby - MATH - Numbers 1-10", 8835, 7575);
     f.widgets = {
         textField("savtxt", 9360, 720, 855, 285),
         timer("movetimer4", 1),

@@ -30,11 +30,7 @@ void info_Image2_Click(Forms& app, const Outcome& outcome) {
 std::vector<FormDef> outcome_definitions() {
     std::vector<FormDef> all;
     for (const Outcome& o : kOutcomes) {
-        FormDef f;
-        f.name = o.window;
-        f.caption = o.caption;
-        f.width = o.width;
-        f.height = o.height;
+        FormDef f = window(o.window, o.caption, o.width, o.height);
         f.widgets = {
             picture("Image2", o.closeLeft, o.closeTop, 2310, 465, "info.Image2"),
             picture("Image1", 0, 0, o.panelWidth, o.panelHeight, o.panel),

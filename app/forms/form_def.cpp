@@ -94,6 +94,15 @@ WidgetDef button(std::string name, float left, float top, float width, float hei
     return w;
 }
 
+FormDef window(std::string name, std::string caption, int width, int height) {
+    FormDef f;
+    f.name = std::move(name);
+    f.caption = std::move(caption);
+    f.width = width;
+    f.height = height;
+    return f;
+}
+
 WidgetDef& FormDef::widget(const std::string& widgetName) {
     for (auto& w : widgets)
         if (w.name == widgetName) return w;

@@ -101,4 +101,7 @@ struct FormDef {
     const WidgetDef* find(const std::string& name) const;
 };
 
+// A window with its caption and client size in twips, ready for its table.
+FormDef window(std::string name, std::string caption, int width, int height);
+
 } // namespace tallowby
