@@ -45,9 +45,10 @@ TREE = "NumberPicking.Image1"
 
 # --- dot layouts ------------------------------------------------------------
 
-# Round-1 tiles, like dice faces: 9 px squares on a 3 x 3 grid of positions.
-DICE_X = [7, 19, 30]
-DICE_Y = [5, 15, 25]
+# Round-1 tiles, like dice faces: 10 px squares on a 3 x 3 grid of places;
+# only diagonal neighbours share a row band, so every gap is at least 2 px.
+DICE_X = [6, 18, 30]
+DICE_Y = [5, 15, 24]
 DICE = {
     1: [(1, 1)],
     2: [(0, 0), (2, 2)],
@@ -55,33 +56,33 @@ DICE = {
     4: [(0, 0), (2, 0), (0, 2), (2, 2)],
     5: [(0, 0), (2, 0), (1, 1), (0, 2), (2, 2)],
 }
-DICE_SIZE = 9
+DICE_SIZE = 10
 
 # Round-2 tiles: smaller squares in loose, irregular places (top-left corners).
-LOOSE_SIZE = 7
+LOOSE_SIZE = 8
 LOOSE = {
-    1: [(26, 9)],
-    2: [(9, 20), (27, 8)],
-    3: [(8, 8), (30, 13), (17, 25)],
-    4: [(7, 12), (19, 6), (31, 22), (16, 26)],
-    5: [(6, 7), (21, 10), (34, 6), (11, 24), (28, 25)],
+    1: [(25, 9)],
+    2: [(8, 20), (27, 7)],
+    3: [(7, 7), (30, 12), (17, 25)],
+    4: [(6, 12), (19, 5), (31, 22), (16, 26)],
+    5: [(5, 6), (20, 10), (33, 5), (10, 25), (27, 25)],
 }
 
-# Sequence quantity tiles: 13 px squares scattered over a 97 x 87 tile, each
+# Sequence quantity tiles: 15 px squares scattered over a 97 x 87 tile, each
 # layout spread out so the squares can be counted at a glance.
-SCATTER_SIZE = 13
+SCATTER_SIZE = 15
 SCATTER = {
-    1: [(42, 37)],
-    2: [(22, 24), (60, 48)],
-    3: [(16, 18), (66, 14), (40, 54)],
-    4: [(14, 16), (56, 12), (22, 58), (66, 52)],
-    5: [(41, 20), (8, 23), (49, 55), (72, 11), (12, 58)],
-    6: [(45, 10), (76, 8), (8, 33), (47, 46), (12, 64), (76, 50)],
-    7: [(37, 16), (48, 40), (46, 66), (62, 11), (11, 14), (72, 35), (73, 64)],
-    8: [(53, 32), (17, 8), (65, 60), (11, 30), (42, 56), (74, 8), (19, 59), (76, 31)],
-    9: [(75, 32), (35, 8), (12, 17), (42, 43), (9, 42), (11, 65), (70, 59), (38, 66), (57, 8)],
-    10: [(66, 40), (43, 34), (15, 32), (54, 62), (51, 11), (76, 14), (30, 61), (15, 11),
-         (8, 60), (76, 62)],
+    1: [(41, 36)],
+    2: [(20, 22), (60, 48)],
+    3: [(14, 16), (66, 14), (40, 56)],
+    4: [(20, 8), (11, 55), (72, 64), (68, 16)],
+    5: [(39, 47), (35, 7), (10, 41), (71, 47), (66, 12)],
+    6: [(43, 46), (11, 54), (43, 9), (15, 20), (72, 9), (74, 37)],
+    7: [(19, 9), (45, 38), (71, 17), (23, 65), (11, 37), (72, 46), (45, 10)],
+    8: [(46, 20), (71, 38), (8, 10), (43, 52), (17, 37), (18, 65), (74, 8), (69, 63)],
+    9: [(40, 37), (16, 30), (50, 8), (8, 53), (34, 61), (72, 39), (58, 62), (74, 12), (21, 7)],
+    10: [(74, 49), (35, 7), (53, 36), (22, 31), (75, 28), (28, 55), (68, 7), (7, 58), (53, 61),
+         (9, 7)],
 }
 
 
@@ -104,7 +105,7 @@ for _n in range(1, 6):
     check_layout(LOOSE[_n], LOOSE_SIZE, 46, 39, 4)
 for _n in range(1, 11):
     assert len(SCATTER[_n]) == _n
-    check_layout(SCATTER[_n], SCATTER_SIZE, 97, 87, 6, gap=4)
+    check_layout(SCATTER[_n], SCATTER_SIZE, 97, 87, 7, gap=5)
 
 
 # --- drawings ---------------------------------------------------------------
@@ -119,14 +120,16 @@ def d_match_bg(ctx, w, h, env):
 
 def gif_button(face, edge, label):
     def draw(ctx, w, h, env):
-        button(ctx, w, h, face, edge, label)
+        button(ctx, w, h, face, edge, label, radius=9)
     return draw
 
 
-def bmp_button(face, edge, label, ground):
+def bmp_button(face, edge, label):
+    # Opaque buttons stand on many different grounds, so their corners take
+    # the edge colour and read as part of the button wherever it is.
     def draw(ctx, w, h, env):
-        env.ground(*ground)
-        button(ctx, w, h, face, edge, label)
+        fill_all(ctx, w, h, edge)
+        button(ctx, w, h, face, edge, label, radius=5)
     return draw
 
 
@@ -140,10 +143,11 @@ def bar(face, edge, label, ground):
     return draw
 
 
-def big_numeral(n, word, ground):
+def big_numeral(n, word):
+    # shown in two windows on different grounds: corners in the edge colour
     def draw(ctx, w, h, env):
-        env.ground(*ground)
-        tile(ctx, 0, 0, w, h, RED, RED_EDGE, 8)
+        fill_all(ctx, w, h, RED_EDGE)
+        tile(ctx, 0, 0, w, h, RED, RED_EDGE, 6)
         shadow = darker(col(RED_EDGE), 0.2) + (0.75,)
         size = fit_size(ctx, str(n), w * 0.7, 50)
         text(ctx, str(n), w / 2, 34, size, "#FFFFFF", valign="ink", shadow=shadow,
@@ -153,9 +157,9 @@ def big_numeral(n, word, ground):
     return draw
 
 
-def small_numeral(n, face, edge, ground, digit=CREAM):
+def small_numeral(n, face, edge, digit=CREAM):
     def draw(ctx, w, h, env):
-        env.ground(*ground)
+        fill_all(ctx, w, h, edge)
         tile(ctx, 0, 0, w, h, face, edge, 5)
         size = fit_size(ctx, str(n), w * 0.74, 30)
         text(ctx, str(n), w / 2, h / 2 + 0.5, size, digit, valign="ink",
@@ -277,22 +281,25 @@ def d_plain_panel(ctx, w, h, env):
 
 def banner(label, stars):
     def draw(ctx, w, h, env):
-        fill_all(ctx, w, h, "#0F2F6E")
-        rounded_rect(ctx, 3, 3, w - 6, h - 6, 22)
         import cairo
-        ctx.set_source(cairo.LinearGradient(0, 0, 0, h))
+        env.ground(SUN, 8, 184)
+        rounded_rect(ctx, 1.5, 1.5, w - 3, h - 3, 12)
+        ctx.set_source_rgb(*rgb("#0F2F6E"))
+        ctx.set_line_width(3)
+        ctx.stroke_preserve()
         g = cairo.LinearGradient(0, 0, 0, h)
         g.add_color_stop_rgb(0, *rgb("#3478DE"))
         g.add_color_stop_rgb(1, *rgb("#1A448F"))
         ctx.set_source(g)
-        ctx.fill_preserve()
+        ctx.fill()
+        rounded_rect(ctx, 6.5, 6.5, w - 13, h - 13, 8)
         ctx.set_source_rgb(*rgb(PALE_YELLOW))
-        ctx.set_line_width(3)
+        ctx.set_line_width(2.5)
         ctx.stroke()
         if stars:
-            for (x, y, r, c, a) in [(60, 44, 16, "#FFD23F", 0.2), (96, 108, 10, "#7FE36B", -0.1),
+            for (x, y, r, c, a) in [(60, 44, 16, "#FFD23F", 0.2), (38, 116, 10, "#7FE36B", -0.1),
                                     (w - 62, 44, 16, "#FFD23F", -0.2),
-                                    (w - 98, 108, 10, "#FF6FB5", 0.15)]:
+                                    (w - 38, 116, 10, "#FF6FB5", 0.15)]:
                 star(ctx, x, y, r, c, a)
         outlined_text(ctx, label, w / 2 + 1.5, h / 2 + 3, 92, "#08214F", "#08214F", 5)
         outlined_text(ctx, label, w / 2, h / 2, 92, CREAM, "#7A3E00", 4)
@@ -380,8 +387,8 @@ def catalogue():
     P = Picture
     pics = [
         P("main.Image1", 591, 534, "bmp", d_menu),
-        P("main.Image2", 154, 31, "gif", gif_button(RED, RED_EDGE, "EXIT"),
-          matte=(MENU, 424, 464)),
+        # EXIT also stands on the About panel, so its edge stays crisp
+        P("main.Image2", 154, 31, "gif", gif_button(RED, RED_EDGE, "EXIT")),
         P("main.Image3", 320, 32, "bmp", bar(GREEN, GREEN_EDGE, "Number Matching", (MENU, 120, 192))),
         P("main.Image4", 320, 32, "bmp", bar(LIGHT_BLUE, LIGHT_BLUE_EDGE, "Numbers Out Of Order",
                                              (MENU, 120, 232))),
@@ -392,12 +399,11 @@ def catalogue():
         P("main.Image7", 320, 32, "bmp", bar(MAGENTA, MAGENTA_EDGE, "Number Picking",
                                              (MENU, 120, 312))),
         P("nummatch.Image1", 591, 534, "bmp", d_match_bg),
-        P("nummatch.Image2", 170, 39, "bmp", bmp_button(RED, RED_EDGE, "Back To Menu",
-                                                        (MATCH, 416, 488))),
+        P("nummatch.Image2", 170, 39, "bmp", bmp_button(RED, RED_EDGE, "Back To Menu")),
     ]
     for n in range(1, 6):
         pics.append(P(f"nummatch.big{n}", 97, 87, "bmp",
-                      big_numeral(n, WORDS_LOW[n - 1], (MATCH, 253, 112))))
+                      big_numeral(n, WORDS_LOW[n - 1])))
     for n in range(1, 6):
         pics.append(P(f"nummatch.dot{n}", 46, 39, "bmp",
                       dot_tile(dice_squares(n), DICE_SIZE, RED, 1.5, (MATCH, 256, 312))))
@@ -411,20 +417,18 @@ def catalogue():
     ]
     for n in range(1, 11):
         pics.append(P(f"nummatch.{NAMES[n - 1]}b", 46, 39, "bmp256",
-                      small_numeral(n, GREY, GREY_EDGE, (MATCH, 540, 100), digit="#FFFFFF")))
+                      small_numeral(n, GREY, GREY_EDGE, digit="#FFFFFF")))
     for n in range(1, 11):
         pics.append(P(f"nummatch.{NAMES[n - 1]}a", 46, 39, "bmp",
-                      small_numeral(n, RED, RED_EDGE, (TREE, 253, 296), digit="#FFFFFF")))
+                      small_numeral(n, RED, RED_EDGE, digit="#FFFFFF")))
     pics += [
         P("info.Image1", 482, 169, "bmp", outcome_panel(
             "N1", "Say the number sequence by 1s starting anywhere from 1 to 10 and from 10 to 1.",
             21, 320)),
-        P("info.Image2", 154, 31, "bmp", bmp_button(RED, RED_EDGE, "Close", ("info.Image1", 320, 8))),
-        P("levelup.Image4", 170, 39, "bmp", bmp_button(LIGHT_BLUE, BLUE_EDGE, "Back To Menu",
-                                                       ("levelup.Image1", 296, 8))),
+        P("info.Image2", 154, 31, "bmp", bmp_button(RED, RED_EDGE, "Close")),
+        P("levelup.Image4", 170, 39, "bmp", bmp_button(LIGHT_BLUE, BLUE_EDGE, "Back To Menu")),
         P("levelup.completepic", 482, 169, "bmp", d_complete),
-        P("levelup.Image2", 170, 39, "bmp", bmp_button(GREEN, GREEN_EDGE, "Next Level",
-                                                       ("levelup.Image1", 16, 120))),
+        P("levelup.Image2", 170, 39, "bmp", bmp_button(GREEN, GREEN_EDGE, "Next Level")),
         P("levelup.Image1", 482, 169, "bmp", d_congrats),
         P("info2.Image1", 579, 137, "bmp", outcome_panel(
             "N2", "Recognize, at a glance, and name familiar arrangements of 1 to 5 objects or dots.",
@@ -434,15 +438,13 @@ def catalogue():
     for (name, w, h, outline), n in zip(NUMERAL_GIFS, range(1, 11)):
         pics.append(P(f"MissingNum.{name}", w, h, "gif", loose_numeral(n, outline)))
     pics += [
-        P("MissingNum.Image13", 221, 31, "bmp", bmp_button(CYAN, CYAN_EDGE, "Start Over",
-                                                           (BOARD, 184, 416))),
+        P("MissingNum.Image13", 221, 31, "bmp", bmp_button(CYAN, CYAN_EDGE, "Start Over")),
         P("MissingNum.Image11", 56, 42, "bmp", d_slot),
     ]
     for n in range(1, 11):
         pics.append(P(f"MissingNum.answer{n}", 56, 42, "bmp", answer_tile(n)))
     pics += [
-        P("MissingNum.Image12", 221, 31, "bmp", bmp_button(GREEN, GREEN_EDGE, "Check My Answer",
-                                                           (BOARD, 184, 376))),
+        P("MissingNum.Image12", 221, 31, "bmp", bmp_button(GREEN, GREEN_EDGE, "Check My Answer")),
         P("MissingNum.order10", 56, 42, "bmp", d_order),
         P("MissingNum.Image1", 591, 534, "bmp", _scene(scenes.ordering_board)),
         P("message.Image1", 482, 169, "bmp", d_uhoh),
@@ -454,18 +456,17 @@ def catalogue():
                       matte=(SUN, 232, 112)))
     for n in range(6, 11):
         pics.append(P(f"Sequence.big{n}", 97, 87, "bmp",
-                      big_numeral(n, WORDS_HIGH[n - 6], (SUN, 176, 280))))
+                      big_numeral(n, WORDS_HIGH[n - 6])))
     pics += [
         P("Sequence.Image1", 591, 534, "bmp", _scene(scenes.sun_background)),
-        P("NumberPicking.Image6", 170, 39, "bmp", bmp_button(GREEN, GREEN_EDGE, "Play Again",
-                                                             ("NumberPicking.Image4", 368, 16))),
+        P("NumberPicking.Image6", 170, 39, "bmp", bmp_button(GREEN, GREEN_EDGE, "Play Again")),
         P("NumberPicking.token10", 37, 38, "gif", _scene(scenes.apple), matte=(TREE, 352, 168),
           threshold=0.4),
         P("NumberPicking.Image5", 66, 63, "bmp", _scene(scenes.drop_box)),
         P("NumberPicking.Image3", 320, 129, "gif", _scene(scenes.crate)),
         P("NumberPicking.Image4", 592, 82, "bmp", d_bar_plain),
-        P("NumberPicking.small10", 46, 39, "bmp", small_numeral(10, RED, RED_EDGE, (TREE, 253, 296))),
-        P("NumberPicking.small1", 46, 39, "bmp", small_numeral(1, RED, RED_EDGE, (TREE, 253, 296))),
+        P("NumberPicking.small10", 46, 39, "bmp", small_numeral(10, RED, RED_EDGE)),
+        P("NumberPicking.small1", 46, 39, "bmp", small_numeral(1, RED, RED_EDGE)),
         P("NumberPicking.Image1", 591, 534, "bmp", _scene(scenes.tree_scene)),
         P("About.Image1", 449, 406, "bmp", _scene(scenes.about_panel)),
         P("info3.Image1", 571, 150, "bmp", outcome_panel(

@@ -136,30 +136,32 @@ def menu_background(ctx, w, h, lettering=True):
 # --- ordering board ---------------------------------------------------------
 
 def _cloud_path(ctx, x, y, w, h, bump):
-    """A cloud: a rounded body with round bumps along its rim."""
-    rounded_rect(ctx, x, y, w, h, min(w, h) / 2.4)
-    per = 2 * (w + h)
-    n = max(8, int(per / (bump * 1.55)))
-    for i in range(n):
-        t = (i + 0.5) / n * per
-        if t < w:
-            px, py = x + t, y
-        elif t < w + h:
-            px, py = x + w, y + (t - w)
-        elif t < 2 * w + h:
-            px, py = x + w - (t - w - h), y + h
-        else:
-            px, py = x, y + h - (t - 2 * w - h)
-        # pull the bumps in at the corners so the outline stays round
-        cx, cy = x + w / 2, y + h / 2
-        dx, dy = px - cx, py - cy
-        k = 1 / max(abs(dx) / (w / 2), abs(dy) / (h / 2)) ** 0.35
-        ctx.new_sub_path()
-        ctx.arc(cx + dx * k, cy + dy * k, bump * (0.85 + 0.3 * ((i * 7) % 5) / 4), 0, 2 * math.pi)
+    """A cloud: a rounded body with round puffs centred on its rim."""
+    r = min(w, h) / 4.5
+    rounded_rect(ctx, x, y, w, h, r)
+    # walk the rim of the body and drop a puff every so often
+    straight = [(w - 2 * r, (x + r, y), (1, 0)), (h - 2 * r, (x + w, y + r), (0, 1)),
+                (w - 2 * r, (x + w - r, y + h), (-1, 0)), (h - 2 * r, (x, y + h - r), (0, -1))]
+    centres = [(x + w - r, y + r, -math.pi / 2), (x + w - r, y + h - r, 0),
+               (x + r, y + h - r, math.pi / 2), (x + r, y + r, math.pi)]
+    k = 0
+    for (length, (sx, sy), (dx, dy)), (cx, cy, a0) in zip(straight, centres):
+        n = max(1, round(length / (bump * 1.5)))
+        for i in range(n):
+            t = (i + 0.5) / n * length
+            k += 1
+            ctx.new_sub_path()
+            ctx.arc(sx + dx * t, sy + dy * t, bump * (0.85 + 0.15 * (k % 3)), 0, 2 * math.pi)
+        for j in range(2):  # two puffs around each rounded corner
+            a = a0 + (j + 0.5) * math.pi / 4
+            k += 1
+            ctx.new_sub_path()
+            ctx.arc(cx + r * math.cos(a), cy + r * math.sin(a), bump * (0.85 + 0.15 * (k % 3)),
+                    0, 2 * math.pi)
 
 
 def thought_bubble(ctx, x, y, w, h, trail):
-    bump = 22
+    bump = 14
     # soft shadow
     ctx.save()
     ctx.translate(3, 5)
@@ -187,7 +189,7 @@ def ordering_board(ctx, w, h):
                       r=math.hypot(w, h) * 0.62)
     # The numerals start at x 328..558, y 32..186; the cloud body holds them
     # with a margin, and the small puffs lead down to the man's head.
-    thought_bubble(ctx, 318, 20, 256, 176,
+    thought_bubble(ctx, 320, 24, 246, 170,
                    trail=[(112, 104, 5), (140, 122, 8), (178, 142, 11), (226, 164, 14)])
 
 
@@ -232,9 +234,9 @@ CROWN = "#3FA33A"
 
 def _crown_path(ctx):
     # The apples hang at x 112..461, y 72..222; the crown covers them all.
-    parts = [(290, 150, 170, 88), (168, 120, 62, 0), (248, 96, 60, 0), (336, 94, 60, 0),
-             (412, 122, 60, 0), (446, 176, 50, 0), (130, 180, 52, 0), (180, 218, 44, 0),
-             (270, 226, 46, 0), (360, 222, 46, 0), (420, 210, 40, 0)]
+    parts = [(290, 156, 178, 84), (175, 125, 55, 0), (250, 108, 50, 0), (335, 108, 50, 0),
+             (410, 125, 52, 0), (140, 142, 45, 0), (452, 178, 46, 0), (130, 182, 50, 0),
+             (180, 222, 42, 0), (270, 232, 44, 0), (360, 226, 44, 0), (425, 210, 38, 0)]
     for (x, y, rx, ry) in parts:
         ctx.new_sub_path()
         if ry:
@@ -323,7 +325,7 @@ def tree_scene(ctx, w, h):
     ctx.set_source_rgb(*rgb("#1F6A22"))
     ctx.set_line_width(5)
     ctx.stroke_preserve()
-    gr = cairo.RadialGradient(260, 110, 10, 290, 160, 210)
+    gr = cairo.RadialGradient(260, 120, 10, 290, 165, 210)
     gr.add_color_stop_rgb(0, *rgb("#7BD35A"))
     gr.add_color_stop_rgb(0.6, *rgb(CROWN))
     gr.add_color_stop_rgb(1, *rgb("#2E8A2E"))
