@@ -128,7 +128,10 @@ def contact_sheet(written, path):
     for (name, img), (px, py) in zip(items, places):
         draw.text((px, py), name, fill=(255, 255, 255, 255), font=font)
         sheet.alpha_composite(img, (px, py + label_h))
-    sheet.convert("RGB").save(path, format="PNG", optimize=True)
+    # a palette keeps the review sheet small; slight banding does not matter there
+    sheet = sheet.convert("RGB").quantize(256, method=Image.Quantize.MEDIANCUT,
+                                          dither=Image.Dither.NONE)
+    sheet.save(path, format="PNG", optimize=True)
 
 
 def main():

@@ -223,7 +223,7 @@ def sun_background(ctx, w, h):
     ctx.restore()
     # A warm band behind the question line keeps its white letters readable.
     rounded_rect(ctx, 84, 56, 418, 62, 18)
-    ctx.set_source_rgba(*rgb("#D86A00"), 0.55)
+    ctx.set_source_rgba(*rgb("#C45C00"), 0.8)
     ctx.fill()
 
 
@@ -267,7 +267,7 @@ def tree_scene(ctx, w, h):
     _cloud(ctx, 36, 104, 0.9)
     # grass: darker towards the bottom, where the white result labels sit
     ctx.rectangle(0, horizon, w, h - horizon)
-    ctx.set_source(vgradient(horizon, h, [(0, "#93DB66"), (0.45, "#6BBF4A"), (1, "#2F7D2A")]))
+    ctx.set_source(vgradient(horizon, h, [(0, "#93DB66"), (0.35, "#6BBF4A"), (1, "#276E24")]))
     ctx.fill()
     ctx.set_source_rgba(*rgb("#4E9E36"), 0.8)
     ctx.set_line_width(2)
