@@ -9,11 +9,13 @@ import math
 from dataclasses import dataclass, field
 from typing import Callable, Optional, Tuple
 
+import cairo
+
 from . import scenes
 from .kit import (BLUE, BLUE_EDGE, CREAM, CYAN, CYAN_EDGE, GREEN, GREEN_EDGE, GREY,
                   GREY_EDGE, LIGHT_BLUE, LIGHT_BLUE_EDGE, MAGENTA, MAGENTA_EDGE,
-                  ORANGE, ORANGE_EDGE, PALE_YELLOW, RED, RED_EDGE, button, col,
-                  darker, fill_all, fit_size, lighter, marked_square, numeral_tile,
+                  ORANGE, ORANGE_EDGE, PALE_YELLOW, RED, RED_EDGE, button, col, set_font,
+                  darker, fill_all, fit_size, marked_square,
                   outlined_text, panel, paragraph, rgb, rounded_rect, text, tile)
 
 
@@ -197,7 +199,6 @@ def lamp(core, glow, rim, bright=True):
     def draw(ctx, w, h, env):
         fill_all(ctx, w, h, "#1B2233")
         cx, cy = w / 2, h / 2
-        import cairo
         g = cairo.RadialGradient(cx, cy, 2, cx, cy, w * 0.55)
         g.add_color_stop_rgba(0, *col(glow), 0.9 if bright else 0.45)
         g.add_color_stop_rgba(1, *col(glow), 0.0)
@@ -221,7 +222,7 @@ def lamp(core, glow, rim, bright=True):
     return draw
 
 
-def outcome_panel(code, sentence, size, close_x):
+def outcome_panel(code, sentence, size):
     def draw(ctx, w, h, env):
         panel(ctx, w, h)
         outlined_text(ctx, code, w / 2, 30, 34, PALE_YELLOW, "#0B2A66", 2.5)
@@ -281,7 +282,6 @@ def d_plain_panel(ctx, w, h, env):
 
 def banner(label, stars):
     def draw(ctx, w, h, env):
-        import cairo
         env.ground(SUN, 8, 184)
         rounded_rect(ctx, 1.5, 1.5, w - 3, h - 3, 12)
         ctx.set_source_rgb(*rgb("#0F2F6E"))
@@ -311,7 +311,6 @@ def d_slot(ctx, w, h, env):
     tile(ctx, 0, 0, w, h, "#16418F", "#9CC3F0", 6, edge_w=2, gloss=False)
     # hollow look: shade along the top and left inside
     rounded_rect(ctx, 3, 3, w - 6, h - 6, 4)
-    import cairo
     g = cairo.LinearGradient(0, 3, 0, h - 3)
     g.add_color_stop_rgba(0, 0, 0.02, 0.12, 0.55)
     g.add_color_stop_rgba(0.4, 0, 0.02, 0.12, 0.0)
@@ -347,7 +346,6 @@ NUMERAL_GIFS = [
 def loose_numeral(n, outline):
     """A white numeral with a coloured outline, filling its picture."""
     def draw(ctx, w, h, env):
-        from .kit import set_font
         ow = 2.6
         set_font(ctx, 100, bold=True)
         ext = ctx.text_extents(str(n))
@@ -358,7 +356,6 @@ def loose_numeral(n, outline):
         ctx.move_to(-ext.x_bearing - ext.width / 2, -ext.y_bearing - ext.height / 2)
         ctx.text_path(str(n))
         ctx.restore()
-        import cairo
         ctx.set_line_join(cairo.LINE_JOIN_ROUND)
         ctx.set_line_width(ow * 2)
         ctx.set_source_rgb(*rgb(outline))
@@ -424,7 +421,7 @@ def catalogue():
     pics += [
         P("info.Image1", 482, 169, "bmp", outcome_panel(
             "N1", "Say the number sequence by 1s starting anywhere from 1 to 10 and from 10 to 1.",
-            21, 320)),
+            21)),
         P("info.Image2", 154, 31, "bmp", bmp_button(RED, RED_EDGE, "Close")),
         P("levelup.Image4", 170, 39, "bmp", bmp_button(LIGHT_BLUE, BLUE_EDGE, "Back To Menu")),
         P("levelup.completepic", 482, 169, "bmp", d_complete),
@@ -432,7 +429,7 @@ def catalogue():
         P("levelup.Image1", 482, 169, "bmp", d_congrats),
         P("info2.Image1", 579, 137, "bmp", outcome_panel(
             "N2", "Recognize, at a glance, and name familiar arrangements of 1 to 5 objects or dots.",
-            20, 416)),
+            20)),
         P("MissingNum.Image15", 103, 183, "gif", _scene(scenes.man)),
     ]
     for (name, w, h, outline), n in zip(NUMERAL_GIFS, range(1, 11)):
@@ -470,7 +467,7 @@ def catalogue():
         P("NumberPicking.Image1", 591, 534, "bmp", _scene(scenes.tree_scene)),
         P("About.Image1", 449, 406, "bmp", _scene(scenes.about_panel)),
         P("info3.Image1", 571, 150, "bmp", outcome_panel(
-            "N3", "Relate a numeral, 1 to 10, to its respective quantity.", 22, 400)),
+            "N3", "Relate a numeral, 1 to 10, to its respective quantity.", 22)),
         P("numpickresult.Image1", 482, 169, "bmp", d_plain_panel),
     ]
     return pics

@@ -4,7 +4,7 @@ import math
 
 import cairo
 
-from .kit import (BLUE, GREEN, ORANGE, PALE_YELLOW, PANEL, PANEL_DARK, TITLE_ORANGE,
+from .kit import (BLUE, GREEN, ORANGE, PALE_YELLOW, PANEL_DARK, TITLE_ORANGE,
                   col, darker, fill_all, lighter, outlined_text, paragraph,
                   radial_background, rgb, rounded_rect, set_font, text, vgradient)
 
