@@ -23,10 +23,12 @@ FormDef table() {
     f.widgets = {
         label("Label2", 120, 4920, 6495, 495, About_soundCredit())
             .withFont("Arial", 9, true)
-            .withColour(kWhite),
+            .withColour(kWhite)
+            .aligned(Align::Centre),
         label("Label1", 120, 4680, 6615, 375, About_makerCredit())
             .withFont("Arial", 9, true)
-            .withColour(kWhite),
+            .withColour(kWhite)
+            .aligned(Align::Centre),
         picture("Image2", 2160, 5520, 2310, 465, "main.Image2"),
         picture("Image1", 0, 0, 6735, 6090, "About.Image1"),
     };

@@ -7,9 +7,11 @@
 namespace tallowby::web {
 
 inline constexpr const char* kMakerHomePage = "https://tallowby.example/";
-inline constexpr const char* kMakerWebSite = "https://www.tallowby.example/";
+// The two About credits end with these, so they are written as short as a
+// browser accepts them: the credits must fit their lines.
+inline constexpr const char* kMakerWebSite = "tallowby.example";
 // Our cues are synthesised by the game's own asset code, so the credit names us.
-inline constexpr const char* kSoundSiteName = "the Tallowby sound workshop";
-inline constexpr const char* kSoundSiteAddress = "https://sounds.tallowby.example/";
+inline constexpr const char* kSoundSiteName = "the Tallowby team";
+inline constexpr const char* kSoundSiteAddress = "sounds.tallowby.example";
 
 } // namespace tallowby::web

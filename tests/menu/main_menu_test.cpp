@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tallowby::testing {
 namespace {
 
@@ -50,7 +52,7 @@ TEST_F(Menu, EachBarChimesAndSlidesSeventyOneTicksIntoItsActivity) {
     for (const auto& c : cases) {
         Harness h;
         h.click("main", c.bar);
-        EXPECT_EQ(h.cues(), Names{"Chime.wav"});
+        EXPECT_EQ(h.cues(), Names{"Chime.wav"}) << "only the chime before the window opens";
         EXPECT_EQ(h.platform.sounds.front(), "/opt/tallowby/Chime.wav") << "beside the program";
         Picture bar = h.form("main").picture(c.bar);
         for (int k = 1; k <= 70; ++k) {
@@ -82,7 +84,7 @@ TEST_F(Menu, ASecondClickDuringTheSlideChimesAgainAndChangesNothingElse) {
     EXPECT_FALSE(h.loaded("nummatch"));
     tick();
     EXPECT_TRUE(h.visible("nummatch"));
-    EXPECT_EQ(h.cues().size(), 2u);
+    EXPECT_EQ(std::count(h.cues().begin(), h.cues().end(), "Chime.wav"), 2) << "the slide chimes no more";
 }
 
 TEST_F(Menu, TwoBarsAtOnceShareTheCountdown) {

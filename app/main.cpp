@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up: every window defined, the menu loaded and shown, the event loop.
+#include "app/catalogue.h"
+#include "app/qt/front_end.h"
+#include "app/qt/qt_platform.h"
+#include "app/qt/qt_timer_clock.h"
+#include "app/windows.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tallowby");
+    QApplication::setDesktopFileName("tallowby");
+    // The game ends when its last window unloads, which the engine decides.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QIcon icon(QString::fromUtf8(tallowby::kIconResource.data(), tallowby::kIconResource.size()));
+    icon.addFile(QString::fromUtf8(tallowby::kIconResource2x.data(), tallowby::kIconResource2x.size()));
+    QApplication::setWindowIcon(icon);
+
+    tallowby::QtPlatform platform(tallowby::cue::kAll);
+    tallowby::QtTimerClock clock;
+    tallowby::Forms forms(platform, clock);
+    clock.attach(forms);
+    tallowby::defineAllWindows(forms);
+    tallowby::FrontEnd frontEnd(forms);
+
+    forms.start("main");
+    return forms.ended() ? 0 : QApplication::exec();
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One top-level window per loaded form: paints the form's widget table and
+// hands the mouse to the engine. It holds no game state.
+#pragma once
+
+#include <QWidget>
+
+namespace tallowby {
+
+class Form;
+class Forms;
+class PictureCache;
+struct Rect;
+
+class FormWindow : public QWidget {
+  public:
+    FormWindow(Forms& forms, const Form& form, PictureCache& pictures);
+
+    // The form was unloaded: forget it before the window goes away.
+    void detach() { form_ = nullptr; }
+    // Repaint what a widget covered and covers now.
+    void damage(const Rect& before, const Rect& now);
+    void centreOnScreen();
+
+    // Whole pixels of a twip position, as the window draws it.
+    static QRect pixels(const Rect& twips);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    Forms& forms_;
+    const Form* form_;
+    std::string name_;
+    PictureCache& pictures_;
+};
+
+} // namespace tallowby

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "front_end.h"
+
+#include "form_window.h"
+
+#include <QCoreApplication>
+
+namespace tallowby {
+
+FrontEnd::FrontEnd(Forms& forms) : forms_(forms) {
+    forms_.addObserver(this);
+}
+
+FrontEnd::~FrontEnd() {
+    forms_.removeObserver(this);
+    for (auto& [id, entry] : windows_)
+        delete entry.window;
+}
+
+FormWindow* FrontEnd::window(const std::string& form) const {
+    for (const auto& [id, entry] : windows_)
+        if (entry.window && entry.window->objectName().toStdString() == form) return entry.window;
+    return nullptr;
+}
+
+void FrontEnd::formLoaded(const Form& form) {
+    windows_[form.id()].window = new FormWindow(forms_, form, pictures_);
+}
+
+void FrontEnd::formShown(const Form& form) {
+    auto it = windows_.find(form.id());
+    if (it == windows_.end() || !it->second.window) return;
+    FormWindow* w = it->second.window;
+    if (!it->second.placed) {
+        w->centreOnScreen();
+        it->second.placed = true;
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void FrontEnd::formUnloaded(const Form& form) {
+    auto it = windows_.find(form.id());
+    if (it == windows_.end()) return;
+    if (FormWindow* w = it->second.window) {
+        w->detach();
+        w->hide();
+        // We may be inside this window's own mouse handler.
+        w->deleteLater();
+    }
+    windows_.erase(it);
+}
+
+void FrontEnd::captionChanged(const Form& form) {
+    auto it = windows_.find(form.id());
+    if (it != windows_.end() && it->second.window)
+        it->second.window->setWindowTitle(QString::fromStdString(form.caption()));
+}
+
+void FrontEnd::widgetChanged(const Form& form, int index, const Rect& before) {
+    auto it = windows_.find(form.id());
+    if (it != windows_.end() && it->second.window)
+        it->second.window->damage(before, form.widgets()[index].rect);
+}
+
+void FrontEnd::programEnded() {
+    // Queued: the handler that ended the program is still on the stack.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+} // namespace tallowby

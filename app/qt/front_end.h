@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeps one FormWindow per loaded form in step with the engine.
+#pragma once
+
+#include "app/forms/forms.h"
+#include "picture_cache.h"
+
+#include <QPointer>
+
+#include <map>
+
+namespace tallowby {
+
+class FormWindow;
+
+class FrontEnd : public FormsObserver {
+  public:
+    explicit FrontEnd(Forms& forms);
+    ~FrontEnd() override;
+    FrontEnd(const FrontEnd&) = delete;
+    FrontEnd& operator=(const FrontEnd&) = delete;
+
+    // The window of a loaded form, or nullptr.
+    FormWindow* window(const std::string& form) const;
+    PictureCache& pictures() { return pictures_; }
+
+    void formLoaded(const Form& form) override;
+    void formShown(const Form& form) override;
+    void formUnloaded(const Form& form) override;
+    void captionChanged(const Form& form) override;
+    void widgetChanged(const Form& form, int index, const Rect& before) override;
+    void programEnded() override;
+
+  private:
+    Forms& forms_;
+    PictureCache pictures_;
+    struct Entry {
+        QPointer<FormWindow> window;
+        bool placed = false; // centred once per load
+    };
+    std::map<std::uint64_t, Entry> windows_;
+};
+
+} // namespace tallowby

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real Platform: sound cues through Qt Multimedia, web addresses through
+// the desktop's browser, the program's one random generator.
+#pragma once
+
+#include "app/forms/platform.h"
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <span>
+#include <string_view>
+
+class QSoundEffect;
+
+namespace tallowby {
+
+class QtPlatform : public QObject, public Platform {
+  public:
+    // Cue files named here are loaded ahead, so the first chime is not late.
+    explicit QtPlatform(std::span<const std::string_view> preload = {}, QObject* parent = nullptr);
+    ~QtPlatform() override;
+
+    void playSound(const std::string& path) override;
+    void openAddress(const std::string& window, const std::string& address) override;
+    float randomFraction() override { return random_.next(); }
+    std::string programDirectory() override;
+
+  private:
+    QSoundEffect* effect(const QString& path);
+
+    RandomSource random_;
+    std::map<QString, QSoundEffect*> effects_; // owned as QObject children
+    QSoundEffect* playing_ = nullptr;
+};
+
+} // namespace tallowby
