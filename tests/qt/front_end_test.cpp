@@ -5,10 +5,12 @@
 #include "app/qt/front_end.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/qt_timer_clock.h"
+#include "app/windows.h"
 #include "tests/fakes/recording_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -210,6 +212,29 @@ class FrontEndTest : public QObject {
         const int atUnload = ticks;
         QTest::qWait(100);
         QCOMPARE(ticks, atUnload);
+    }
+
+    void aMissingChimeStillStartsTheSlideIntoTheActivity() {
+        // The real platform: no cue files lie beside the test program.
+        QtPlatform real;
+        QVERIFY(!QFile::exists(QString::fromStdString(real.programDirectory()) + "/Chime.wav"));
+        QtTimerClock realClock;
+        Forms game(real, realClock);
+        realClock.attach(game);
+        defineAllWindows(game);
+        FrontEnd screens(game);
+        game.start("main");
+        const WidgetState& bar = game.form("main").widgets()[game.form("main").indexOf("Image3")];
+        const QPoint at = FormWindow::pixels(bar.rect).center();
+        FormWindow* menu = screens.window("main");
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), menu->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), menu->mapToGlobal(QPointF(at)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(menu, &press);
+        QApplication::sendEvent(menu, &release);
+        QTRY_VERIFY_WITH_TIMEOUT(game.isLoaded("nummatch"), 5000);
+        QVERIFY(screens.window("nummatch")->isVisible());
     }
 
     void aMissingSoundFileIsSilentAndReturnsAtOnce() {
