@@ -84,7 +84,8 @@ TEST_F(Menu, ASecondClickDuringTheSlideChimesAgainAndChangesNothingElse) {
     EXPECT_FALSE(h.loaded("nummatch"));
     tick();
     EXPECT_TRUE(h.visible("nummatch"));
-    EXPECT_EQ(std::count(h.cues().begin(), h.cues().end(), "Chime.wav"), 2) << "the slide chimes no more";
+    const Names cues = h.cues();
+    EXPECT_EQ(std::count(cues.begin(), cues.end(), "Chime.wav"), 2) << "the slide chimes no more";
 }
 
 TEST_F(Menu, TwoBarsAtOnceShareTheCountdown) {

@@ -2,6 +2,7 @@
 // The compiled-in pictures against the catalogue, byte by byte, and the six
 // cues as the sound backend will read them.
 #include "app/catalogue.h"
+#include "app/qt/picture_cache.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -70,6 +71,17 @@ class AssetTest : public QObject {
             QImage img(QString::fromStdString(pictureResource2x(a)));
             QCOMPARE(img.size(), QSize(2 * a.width, 2 * a.height));
         }
+    }
+
+    void sharpScreensGetTheSharpVariantAtTheSameLogicalSize() {
+        PictureCache cache;
+        const QPixmap& plain = cache.pixmap("main.Image3", 1.0);
+        const QPixmap& sharp = cache.pixmap("main.Image3", 2.0);
+        QCOMPARE(plain.size(), QSize(320, 32));
+        QCOMPARE(sharp.size(), QSize(640, 64));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(320, 32));
+        QCOMPARE(&cache.pixmap("main.Image3", 2.0), &sharp); // decoded once
     }
 
     void theIconIsFortyEightPixelsWithTransparentCorners() {
