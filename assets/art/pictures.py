@@ -349,10 +349,15 @@ def loose_numeral(n, outline):
         ow = 2.6
         set_font(ctx, 100, bold=True)
         ext = ctx.text_extents(str(n))
-        s = min((w - 2 * ow - 1) / ext.width, (h - 2 * ow - 1) / ext.height)
+        fit_w = (w - 2 * ow - 1) / ext.width
+        fit_h = (h - 2 * ow - 1) / ext.height
+        # A narrow picture (the "1") would leave its numeral much shorter
+        # than its neighbours: let it grow taller than wide, a little.
+        sx = min(fit_w, fit_h)
+        sy = min(fit_h, sx * 1.45)
         ctx.save()
         ctx.translate(w / 2, h / 2)
-        ctx.scale(s, s)
+        ctx.scale(sx, sy)
         ctx.move_to(-ext.x_bearing - ext.width / 2, -ext.y_bearing - ext.height / 2)
         ctx.text_path(str(n))
         ctx.restore()
