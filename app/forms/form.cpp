@@ -130,17 +130,16 @@ void List::clear() {
 }
 
 void Timer::setEnabled(bool enabled) {
-    bool was = state().enabled;
-    if (was == enabled) return;
+    // Switching on a running timer does not restart its period.
+    if (state().enabled == enabled) return;
     state().enabled = enabled;
-    form_->forms().timerChanged(*form_, index_, was);
+    form_->forms().timerChanged(*form_, index_);
 }
 
 void Timer::setInterval(int interval) {
     if (state().interval == interval) return;
-    bool was = state().enabled;
     state().interval = interval;
-    form_->forms().timerChanged(*form_, index_, was);
+    form_->forms().timerChanged(*form_, index_);
 }
 
 } // namespace tallowby

@@ -97,7 +97,7 @@ Form& Forms::load(const FormDef& def) {
     Form& f = *loaded_.back();
     notify([&](FormsObserver& o) { o.formLoaded(f); });
     for (std::size_t i = 0; i < f.widgets_.size(); ++i)
-        if (f.widgets_[i].def->kind == WidgetKind::Timer) timerChanged(f, static_cast<int>(i), false);
+        if (f.widgets_[i].def->kind == WidgetKind::Timer) timerChanged(f, static_cast<int>(i));
     if (def.load) dispatch([&] { def.load(*this); });
     return f;
 }
@@ -161,7 +161,7 @@ void Forms::activated(const std::string& name) {
     zOrder_.insert(zOrder_.begin(), f->id());
 }
 
-void Forms::timerChanged(Form& f, int index, bool /*wasRunning*/) {
+void Forms::timerChanged(Form& f, int index) {
     const WidgetState& s = f.widgets_[index];
     TimerKey key{f.id(), index};
     clock_.stopTimer(key);

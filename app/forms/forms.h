@@ -107,7 +107,8 @@ class Forms {
     void settle();
     Form& load(const FormDef& def);
     Form* findById(std::uint64_t id);
-    void timerChanged(Form& form, int index, bool wasRunning);
+    // Re-arms or stops the clock for a timer whose Enabled or Interval changed.
+    void timerChanged(Form& form, int index);
     void deliverMouse(Form& form, int index, MouseHandler WidgetDef::*event, int button, bool shift, float x,
                       float y);
     template <typename Fn> void notify(Fn&& fn) {
