@@ -8,6 +8,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+
+namespace {
+constexpr int kSoundPreloadDelayMs = 250;
+}
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -20,7 +25,7 @@ int main(int argc, char* argv[]) {
     icon.addFile(QString::fromUtf8(tallowby::kIconResource2x.data(), tallowby::kIconResource2x.size()));
     QApplication::setWindowIcon(icon);
 
-    tallowby::QtPlatform platform(tallowby::cue::kAll);
+    tallowby::QtPlatform platform;
     tallowby::QtTimerClock clock;
     tallowby::Forms forms(platform, clock);
     clock.attach(forms);
@@ -28,5 +33,8 @@ int main(int argc, char* argv[]) {
     tallowby::FrontEnd frontEnd(forms);
 
     forms.start("main");
+    // The menu first, the sounds right after: a child needs a moment to click.
+    QTimer::singleShot(kSoundPreloadDelayMs, &platform,
+                       [&platform] { platform.preload(tallowby::cue::kAll); });
     return forms.ended() ? 0 : QApplication::exec();
 }

@@ -11,8 +11,10 @@
 
 namespace tallowby {
 
-QtPlatform::QtPlatform(std::span<const std::string_view> preload, QObject* parent) : QObject(parent) {
-    for (std::string_view file : preload)
+QtPlatform::QtPlatform(QObject* parent) : QObject(parent) {}
+
+void QtPlatform::preload(std::span<const std::string_view> files) {
+    for (std::string_view file : files)
         effect(QString::fromStdString(programDirectory() + "/" + std::string(file)));
 }
 

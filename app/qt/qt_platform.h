@@ -19,9 +19,13 @@ namespace tallowby {
 
 class QtPlatform : public QObject, public Platform {
   public:
-    // Cue files named here are loaded ahead, so the first chime is not late.
-    explicit QtPlatform(std::span<const std::string_view> preload = {}, QObject* parent = nullptr);
+    explicit QtPlatform(QObject* parent = nullptr);
     ~QtPlatform() override;
+
+    // Loads these cue files ahead, so the first chime is not late. Finding
+    // the audio output can take a while (long without a sound server), so
+    // the program calls this once its first window is up.
+    void preload(std::span<const std::string_view> files);
 
     void playSound(const std::string& path) override;
     void openAddress(const std::string& window, const std::string& address) override;
