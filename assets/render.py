@@ -57,8 +57,8 @@ def render_surface(pic, scale, by_name):
     return _cache[key]
 
 
-def matte_array(by_name, spec, w, h):
-    name, x, y = spec
+def matte_array(by_name, matte, w, h):
+    name, x, y = matte
     rgba = writers.surface_rgba(render_surface(by_name[name], 1, by_name))
     crop = rgba[y:y + h, x:x + w, :3].astype(np.float64)
     assert crop.shape[:2] == (h, w), f"matte for {name} at {x},{y} runs off the picture"

@@ -139,11 +139,15 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
-void FormWindow::mousePressEvent(QMouseEvent* event) {
+void FormWindow::forward(QMouseEvent* event, PointerEvent handler, int buttons) {
     if (!form_) return;
     const QPointF at = event->position() * kTwipsPerPixel;
-    forms_.pointerPress(name_, buttonMask(event->button()), event->modifiers() & Qt::ShiftModifier,
-                        static_cast<float>(at.x()), static_cast<float>(at.y()));
+    (forms_.*handler)(name_, buttons, event->modifiers() & Qt::ShiftModifier, static_cast<float>(at.x()),
+                      static_cast<float>(at.y()));
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    forward(event, &Forms::pointerPress, buttonMask(event->button()));
 }
 
 // A quick second click is still a press to a child.
@@ -152,17 +156,11 @@ void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!form_) return;
-    const QPointF at = event->position() * kTwipsPerPixel;
-    forms_.pointerMove(name_, buttonMask(event->buttons()), event->modifiers() & Qt::ShiftModifier,
-                       static_cast<float>(at.x()), static_cast<float>(at.y()));
+    forward(event, &Forms::pointerMove, buttonMask(event->buttons()));
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (!form_) return;
-    const QPointF at = event->position() * kTwipsPerPixel;
-    forms_.pointerRelease(name_, buttonMask(event->button()), event->modifiers() & Qt::ShiftModifier,
-                          static_cast<float>(at.x()), static_cast<float>(at.y()));
+    forward(event, &Forms::pointerRelease, buttonMask(event->button()));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 namespace tallowby {
 
 class Form;
@@ -35,6 +37,10 @@ class FormWindow : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    using PointerEvent = void (Forms::*)(const std::string&, int, bool, float, float);
+    // Hands a mouse event to the engine in twips with its button mask.
+    void forward(QMouseEvent* event, PointerEvent handler, int buttons);
+
     Forms& forms_;
     const Form* form_;
     std::string name_;
