@@ -14,6 +14,10 @@ namespace tallowby {
 class Forms;
 class Form;
 
+struct Point {
+    float x = 0, y = 0;
+};
+
 struct Rect {
     float left = 0, top = 0, width = 0, height = 0;
     bool contains(float x, float y) const {

@@ -64,6 +64,7 @@ void Forms::settle() {
         --depth_;
     }
     graveyard_.clear();
+    notify([](FormsObserver& o) { o.eventHandled(); });
     if (loaded_.empty() && !ended_) {
         ended_ = true;
         notify([](FormsObserver& o) { o.programEnded(); });
@@ -182,6 +183,22 @@ int Forms::hitTest(const Form& f, float x, float y) const {
         if (f.showsWidget(static_cast<int>(i)) && f.widgets_[i].rect.contains(x, y))
             return static_cast<int>(i);
     return -1;
+}
+
+std::optional<Point> Forms::reachablePoint(const Form& f, int index) const {
+    if (index < 0 || index >= static_cast<int>(f.widgets_.size()) || !f.showsWidget(index))
+        return std::nullopt;
+    const Rect r = f.widgets_[index].rect;
+    const float cx = r.left + r.width / 2, cy = r.top + r.height / 2;
+    if (hitTest(f, cx, cy) == index) return Point{cx, cy};
+    constexpr int kGrid = 16;
+    for (int i = 1; i < kGrid; ++i)
+        for (int j = 1; j < kGrid; ++j) {
+            const float x = r.left + r.width * static_cast<float>(i) / kGrid;
+            const float y = r.top + r.height * static_cast<float>(j) / kGrid;
+            if (hitTest(f, x, y) == index) return Point{x, y};
+        }
+    return std::nullopt;
 }
 
 void Forms::deliverMouse(Form& f, int index, MouseHandler WidgetDef::*event, int button, bool shift, float x,

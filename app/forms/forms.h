@@ -49,6 +49,8 @@ class FormsObserver {
     virtual void captionChanged(const Form&) {}
     // Rectangle, visibility, caption or picture of widget index changed.
     virtual void widgetChanged(const Form&, int /*index*/, const Rect& /*before*/) {}
+    // An outside event (input, tick, close box) has been handled to its end.
+    virtual void eventHandled() {}
     virtual void programEnded() {}
 };
 
@@ -87,6 +89,10 @@ class Forms {
 
     // Frontmost widget that takes the pointer at (x, y), or -1.
     int hitTest(const Form& form, float x, float y) const;
+    // A point where the pointer reaches the widget: its centre when nothing
+    // covers it, else a point of a grid over it; none when hidden, parked
+    // or covered all over.
+    std::optional<Point> reachablePoint(const Form& form, int index) const;
 
     // Services for handlers.
     void playCue(std::string_view fileName);

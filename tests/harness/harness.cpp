@@ -35,16 +35,9 @@ std::pair<float, float> Harness::reachablePoint(const std::string& formName, con
     Form& f = form(formName);
     int index = f.indexOf(widget);
     if (index < 0) throw std::logic_error(formName + " has no widget " + widget);
-    const Rect r = f.widgets()[index].rect;
-    // Centre first, then a grid over the rectangle.
-    float cx = r.left + r.width / 2, cy = r.top + r.height / 2;
-    if (app.hitTest(f, cx, cy) == index) return {cx, cy};
-    for (int i = 1; i < 16; ++i)
-        for (int j = 1; j < 16; ++j) {
-            float x = r.left + r.width * i / 16, y = r.top + r.height * j / 16;
-            if (app.hitTest(f, x, y) == index) return {x, y};
-        }
-    throw std::logic_error(formName + "." + widget + " cannot be reached by the pointer");
+    const auto at = app.reachablePoint(f, index);
+    if (!at) throw std::logic_error(formName + "." + widget + " cannot be reached by the pointer");
+    return {at->x, at->y};
 }
 
 void Harness::click(const std::string& formName, const std::string& widget) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/forms/forms.h"
+#include "app/forms/keyboard.h"
 #include "tests/fakes/recording_platform.h"
 #include "virtual_clock.h"
 
@@ -38,6 +39,8 @@ class Harness {
     // (toLeft, toTop), releases.
     void drag(const std::string& form, const std::string& widget, float toLeft, float toTop);
     void closeBox(const std::string& form) { app.closeBox(form); }
+    // A key pressed while the window has the keyboard.
+    void key(const std::string& form, Key k, bool shift = false) { keyboard.keyPressed(form, k, shift); }
     void advance(long long ms) { clock.advance(ms); }
 
     // Cue file names played so far, without the program directory.
@@ -46,6 +49,7 @@ class Harness {
     RecordingPlatform platform;
     VirtualClock clock;
     Forms app;
+    Keyboard keyboard{app};
 };
 
 } // namespace tallowby::testing
