@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The picture catalogue (asset name -> pixel size and format) and the names
-// of the six sound cues.
+// The picture catalogue (asset name -> pixel size and format, and what a
+// screen reader says of it) and the names of the six sound cues.
 #pragma once
 
 #include <span>
@@ -24,6 +24,10 @@ const PictureAsset* findPicture(std::string_view name);
 std::string pictureResource(const PictureAsset& asset);
 // Resource path of the 2x variant, e.g. ":/pictures/2x/main.Image1.png".
 std::string pictureResource2x(const PictureAsset& asset);
+
+// A few plain words for a screen reader ("the numeral 4", "an apple"), or
+// empty for a name that is not in the catalogue.
+std::string_view spokenName(std::string_view asset);
 
 inline constexpr std::string_view kIconResource = ":/pictures/main.Icon.png";
 inline constexpr std::string_view kIconResource2x = ":/pictures/2x/main.Icon.png";

@@ -34,5 +34,14 @@ TEST(Catalogue, NamesAreUniqueAndSixCuesExist) {
     EXPECT_EQ(std::size(cue::kAll), 6u);
 }
 
+TEST(Catalogue, EveryPictureHasAShortSpokenName) {
+    for (const auto& a : pictureCatalogue()) {
+        const std::string_view name = spokenName(a.name);
+        EXPECT_FALSE(name.empty()) << a.name;
+        EXPECT_LE(name.size(), 60u) << a.name << ": " << name;
+    }
+    EXPECT_EQ(spokenName("no.such"), "");
+}
+
 } // namespace
 } // namespace tallowby::testing
