@@ -172,6 +172,20 @@ void Keyboard::keyPressed(const std::string& name, Key key, bool shift) {
     refresh();
 }
 
+void Keyboard::press(const std::string& name, int widget) {
+    Form* form = forms_.find(name);
+    if (hold_ || !form || !form->visible()) return;
+    const std::vector<int> order = focusOrder(*form);
+    if (std::find(order.begin(), order.end(), widget) == order.end()) return;
+    handling_ = true;
+    Focus& focus = focus_[form->id()];
+    focus.widget = widget;
+    focus.at = form->widgets()[widget].rect;
+    activate(*form, focus, Key::Enter, false);
+    handling_ = false;
+    refresh();
+}
+
 void Keyboard::mouseUsed() {
     if (hold_) {
         const Hold let = *hold_;

@@ -46,6 +46,9 @@ class Keyboard : public FormsObserver {
 
     // A key pressed while the window `form` has the keyboard.
     void keyPressed(const std::string& form, Key key, bool shift);
+    // A screen reader's press action: the focus goes to the widget, which
+    // is clicked as by Enter. Widgets outside the focus order are left alone.
+    void press(const std::string& form, int widget);
     // The real mouse went down: a held picture is let go where it is, and
     // the ring hides so that mouse play looks as it always did.
     void mouseUsed();

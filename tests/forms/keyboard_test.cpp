@@ -190,6 +190,15 @@ TEST_F(KeyboardPlay, TheRingShowsOnlyOnceAKeyIsPressedAndTheMouseHidesItAgain) {
     EXPECT_EQ(focused(), "top") << "the focus itself stays";
 }
 
+TEST_F(KeyboardPlay, APressActionClicksAWidgetOfTheOrderAndMovesTheFocusThere) {
+    h.keyboard.press("pad", pad().indexOf("rowRight"));
+    EXPECT_EQ(*log, (Names{"rowRight click"}));
+    EXPECT_EQ(focused(), "rowRight");
+    for (const char* never : {"covered", "hiddenOne", "inert"})
+        h.keyboard.press("pad", pad().indexOf(never));
+    EXPECT_EQ(*log, (Names{"rowRight click"})) << "only what a child could click";
+}
+
 TEST_F(KeyboardPlay, TheMouseGoingDownLetsAHeldPictureGoWhereItIs) {
     while (focused() != "apple")
         h.key("pad", Key::Tab);
