@@ -30,8 +30,9 @@ struct TimerKey {
 };
 
 // Where ticks come from: a virtual clock in tests, QTimers in the program.
-// A started timer fires once per period, re-armed only after each tick has
-// been handled, so late ticks never pile up.
+// A started timer fires once per period, each tick due one period after the
+// previous deadline, so slow handlers do not stretch the pace; a late tick is
+// never followed by a burst of the ticks it missed.
 class TimerClock {
   public:
     virtual ~TimerClock() = default;

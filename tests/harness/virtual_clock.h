@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Timers on virtual time: advance() fires due ticks in time order, re-arming
-// each timer only after its tick has been handled, as the real driver does.
+// Timers on virtual time: advance() fires due ticks in time order. Handlers
+// take no virtual time, so each next tick is due one period after the last
+// deadline, as the real driver schedules it.
 #pragma once
 
 #include "app/forms/forms.h"
