@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets Multimedia)
 
 
 add_library(tallowby_qt STATIC
+    app/qt/accessibility.cpp
     app/qt/form_window.cpp
     app/qt/front_end.cpp
     app/qt/picture_cache.cpp

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_window.h"
 
+#include "accessibility.h"
 #include "app/forms/forms.h"
+#include "app/forms/keyboard.h"
 #include "picture_cache.h"
+
+#include <QAccessible>
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -58,12 +63,55 @@ QColor qcolour(Colour c) {
     return QColor(c.r, c.g, c.b);
 }
 
+// The focus ring stands just outside the widget, so it never covers what it
+// surrounds: a light band inside a dark one, seen on light and dark pictures
+// alike. The light band turns orange while a picture is held.
+constexpr int kRingBand = 2;
+QRect ringOuter(const QRect& widget) {
+    return widget.adjusted(-2 * kRingBand, -2 * kRingBand, 2 * kRingBand, 2 * kRingBand);
+}
+void fillBand(QPainter& p, const QRect& outer, const QColor& colour) {
+    const int w = kRingBand, inner = outer.height() - 2 * w;
+    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), colour);
+    p.fillRect(QRect(outer.left(), outer.bottom() - w + 1, outer.width(), w), colour);
+    p.fillRect(QRect(outer.left(), outer.top() + w, w, inner), colour);
+    p.fillRect(QRect(outer.right() - w + 1, outer.top() + w, w, inner), colour);
+}
+void paintRing(QPainter& p, const QRect& widget, bool holding) {
+    fillBand(p, ringOuter(widget), QColor(20, 24, 82));
+    fillBand(p, widget.adjusted(-kRingBand, -kRingBand, kRingBand, kRingBand),
+             holding ? QColor(255, 160, 0) : QColor(Qt::white));
+}
+
+std::optional<Key> gameKey(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return Key::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Down:
+        return Key::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
-FormWindow::FormWindow(Forms& forms, const Form& form, PictureCache& pictures)
+FormWindow::FormWindow(Forms& forms, const Form& form, PictureCache& pictures, Keyboard& keyboard)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      forms_(forms), form_(&form), name_(form.name()), pictures_(pictures) {
+      forms_(forms), form_(&form), name_(form.name()), pictures_(pictures), keyboard_(keyboard) {
     setObjectName(QString::fromStdString(name_));
     setFixedSize(form.width() / 15, form.height() / 15);
     setWindowTitle(QString::fromStdString(form.caption()));
@@ -71,6 +119,9 @@ FormWindow::FormWindow(Forms& forms, const Form& form, PictureCache& pictures)
     setMouseTracking(true);
     // Everything is painted from the table; nothing of the system background.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The keys play the game too (Tab, arrows, Enter, Space).
+    setFocusPolicy(Qt::StrongFocus);
+    installAccessibility();
 }
 
 QRect FormWindow::pixels(const Rect& r) {
@@ -81,6 +132,21 @@ QRect FormWindow::pixels(const Rect& r) {
 void FormWindow::damage(const Rect& before, const Rect& now) {
     update(pixels(before));
     if (!(before == now)) update(pixels(now));
+}
+
+void FormWindow::focusMoved(const FocusView& before) {
+    if (!form_) return;
+    const FocusView now = keyboard_.focus(*form_);
+    if (before.ring) update(ringOuter(pixels(*before.ring)));
+    if (now.ring) update(ringOuter(pixels(*now.ring)));
+    if (now.widget < 0 || now.widget == before.widget || !QAccessible::isActive()) return;
+    auto* me = static_cast<FormWindowAccessible*>(QAccessible::queryAccessibleInterface(this));
+    const std::vector<int> exposed = me ? me->exposed() : std::vector<int>{};
+    const auto at = std::find(exposed.begin(), exposed.end(), now.widget);
+    if (at == exposed.end()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(static_cast<int>(at - exposed.begin()));
+    QAccessible::updateAccessibility(&focus);
 }
 
 void FormWindow::centreOnScreen() {
@@ -137,6 +203,21 @@ void FormWindow::paintEvent(QPaintEvent* event) {
             break;
         }
     }
+    if (const FocusView focus = keyboard_.focus(*form_); focus.ring)
+        paintRing(p, pixels(*focus.ring), keyboard_.holding());
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const std::optional<Key> key = gameKey(event);
+    if (!key || !form_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // Held arrows walk a picture on; a held Enter or Space clicks only once.
+    if (event->isAutoRepeat() && (*key == Key::Enter || *key == Key::Space || *key == Key::Tab)) return;
+    keyboard_.keyPressed(name_, *key,
+                         event->modifiers() & Qt::ShiftModifier || event->key() == Qt::Key_Backtab);
 }
 
 void FormWindow::forward(QMouseEvent* event, PointerEvent handler, int buttons) {
@@ -147,6 +228,8 @@ void FormWindow::forward(QMouseEvent* event, PointerEvent handler, int buttons) 
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
+    keyboard_.mouseUsed();
+    if (!form_) return; // letting a held picture go may have closed this window
     forward(event, &Forms::pointerPress, buttonMask(event->button()));
 }
 

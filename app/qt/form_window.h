@@ -11,18 +11,26 @@ namespace tallowby {
 
 class Form;
 class Forms;
+class Keyboard;
 class PictureCache;
+struct FocusView;
 struct Rect;
 
 class FormWindow : public QWidget {
   public:
-    FormWindow(Forms& forms, const Form& form, PictureCache& pictures);
+    FormWindow(Forms& forms, const Form& form, PictureCache& pictures, Keyboard& keyboard);
 
     // The form was unloaded: forget it before the window goes away.
     void detach() { form_ = nullptr; }
     // Repaint what a widget covered and covers now.
     void damage(const Rect& before, const Rect& now);
     void centreOnScreen();
+    // The keyboard focus moved or its ring did: repaint both rings and tell
+    // a screen reader which widget has the focus now.
+    void focusMoved(const FocusView& before);
+
+    const Form* form() const { return form_; }
+    Keyboard& keyboard() const { return keyboard_; }
 
     // Whole pixels of a twip position, as the window draws it.
     static QRect pixels(const Rect& twips);
@@ -33,6 +41,8 @@ class FormWindow : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; } // Tab is the game's
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -45,6 +55,7 @@ class FormWindow : public QWidget {
     const Form* form_;
     std::string name_;
     PictureCache& pictures_;
+    Keyboard& keyboard_;
 };
 
 } // namespace tallowby

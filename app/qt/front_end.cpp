@@ -7,8 +7,9 @@
 
 namespace tallowby {
 
-FrontEnd::FrontEnd(Forms& forms) : forms_(forms) {
+FrontEnd::FrontEnd(Forms& forms) : forms_(forms), keyboard_(forms) {
     forms_.addObserver(this);
+    keyboard_.setObserver(this);
 }
 
 FrontEnd::~FrontEnd() {
@@ -24,7 +25,7 @@ FormWindow* FrontEnd::window(const std::string& form) const {
 }
 
 void FrontEnd::formLoaded(const Form& form) {
-    windows_[form.id()].window = new FormWindow(forms_, form, pictures_);
+    windows_[form.id()].window = new FormWindow(forms_, form, pictures_, keyboard_);
 }
 
 void FrontEnd::formShown(const Form& form) {
@@ -62,6 +63,11 @@ void FrontEnd::widgetChanged(const Form& form, int index, const Rect& before) {
     auto it = windows_.find(form.id());
     if (it != windows_.end() && it->second.window)
         it->second.window->damage(before, form.widgets()[index].rect);
+}
+
+void FrontEnd::focusChanged(const Form& form, const FocusView& before) {
+    auto it = windows_.find(form.id());
+    if (it != windows_.end() && it->second.window) it->second.window->focusMoved(before);
 }
 
 void FrontEnd::programEnded() {

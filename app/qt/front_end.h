@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/forms/forms.h"
+#include "app/forms/keyboard.h"
 #include "picture_cache.h"
 
 #include <QPointer>
@@ -13,7 +14,7 @@ namespace tallowby {
 
 class FormWindow;
 
-class FrontEnd : public FormsObserver {
+class FrontEnd : public FormsObserver, public KeyboardObserver {
   public:
     explicit FrontEnd(Forms& forms);
     ~FrontEnd() override;
@@ -23,6 +24,7 @@ class FrontEnd : public FormsObserver {
     // The window of a loaded form, or nullptr.
     FormWindow* window(const std::string& form) const;
     PictureCache& pictures() { return pictures_; }
+    Keyboard& keyboard() { return keyboard_; }
 
     void formLoaded(const Form& form) override;
     void formShown(const Form& form) override;
@@ -30,10 +32,12 @@ class FrontEnd : public FormsObserver {
     void captionChanged(const Form& form) override;
     void widgetChanged(const Form& form, int index, const Rect& before) override;
     void programEnded() override;
+    void focusChanged(const Form& form, const FocusView& before) override;
 
   private:
     Forms& forms_;
     PictureCache pictures_;
+    Keyboard keyboard_;
     struct Entry {
         QPointer<FormWindow> window;
         bool placed = false; // centred once per load
