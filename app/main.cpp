@@ -15,6 +15,8 @@ constexpr int kSoundPreloadDelayMs = 250;
 }
 
 int main(int argc, char* argv[]) {
+    // Silent about the sound server, audio devices and cue files it copes with.
+    tallowby::quietenHandledConditions();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tallowby");
     QApplication::setDesktopFileName("tallowby");

@@ -3,13 +3,51 @@
 
 #include <QAudioDevice>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QMediaDevices>
+#include <QProcess>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
+#include <QtEndian>
+
+#include <cstdio>
 
 namespace tallowby {
+namespace {
+
+// What the toolkit says, on its default category, about the conditions that
+// the game meets without a word.
+constexpr const char* kHandledConditions[] = {
+    "PulseAudioService: pa_context_connect() failed", // no sound server
+    "No audio device detected",                       // a server without an output
+    "QSoundEffect(qaudio): Error decoding source",    // a cue that will not decode
+};
+
+QtMessageHandler toolkitHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (isHandledCondition(type, context, message)) return;
+    if (toolkitHandler)
+        toolkitHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// The user's browser: the desktop's opener, else what the environment names
+// as the browser, else Debian's default browser; empty when there is none.
+QStringList browserCommand() {
+    QString opener = QStandardPaths::findExecutable("xdg-open");
+    if (!opener.isEmpty()) return {opener};
+    QStringList named = QProcess::splitCommand(qEnvironmentVariable("BROWSER"));
+    if (!named.isEmpty() && !QStandardPaths::findExecutable(named.front()).isEmpty()) return named;
+    opener = QStandardPaths::findExecutable("x-www-browser");
+    if (!opener.isEmpty()) return {opener};
+    return {};
+}
+
+} // namespace
 
 QtPlatform::QtPlatform(QObject* parent) : QObject(parent) {}
 
@@ -23,9 +61,14 @@ QtPlatform::~QtPlatform() = default;
 QSoundEffect* QtPlatform::effect(const QString& path) {
     auto it = effects_.find(path);
     if (it != effects_.end()) return it->second;
-    auto* e = new QSoundEffect(QMediaDevices::defaultAudioOutput(), this);
-    // A missing or broken file just leaves the effect in its error state: silent.
-    e->setSource(QUrl::fromLocalFile(path));
+    // Nothing to play on: ask again next time, a device may have come.
+    if (QMediaDevices::audioOutputs().isEmpty()) return nullptr;
+    QSoundEffect* e = nullptr;
+    // A missing, cut-off or foreign file stays silent for the whole run.
+    if (isWholeWave(path)) {
+        e = new QSoundEffect(QMediaDevices::defaultAudioOutput(), this);
+        e->setSource(QUrl::fromLocalFile(path));
+    }
     effects_.emplace(path, e);
     return e;
 }
@@ -35,17 +78,59 @@ void QtPlatform::playSound(const std::string& path) {
     // One cue at a time: effects would otherwise mix.
     if (playing_) playing_->stop();
     playing_ = e;
-    e->play();
+    if (e) e->play();
 }
 
 void QtPlatform::openAddress(const std::string& /*window*/, const std::string& address) {
-    // The result is of no interest; the desktop starts the browser on its own.
+    const QStringList command = browserCommand();
+    if (command.isEmpty()) return;
     // fromUserInput also takes the credits' short "site.example" form.
-    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(address)));
+    const QUrl url = QUrl::fromUserInput(QString::fromStdString(address));
+    QProcess browser;
+    browser.setProgram(command.front());
+    browser.setArguments(command.mid(1) << QString::fromUtf8(url.toEncoded()));
+    // Detached, so that a browser which hangs or fails never holds the game;
+    // what it prints is its own business, not the game's.
+    browser.setStandardInputFile(QProcess::nullDevice());
+    browser.setStandardOutputFile(QProcess::nullDevice());
+    browser.setStandardErrorFile(QProcess::nullDevice());
+    browser.startDetached();
 }
 
 std::string QtPlatform::programDirectory() {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+bool isWholeWave(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = file.size();
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") return false;
+    bool format = false;
+    // Chunks follow one another, each padded to an even length.
+    for (qint64 at = 12; at + 8 <= size;) {
+        if (!file.seek(at)) return false;
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8) return false;
+        const qint64 length = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (at + 8 + length > size) return false;
+        if (chunk.startsWith("fmt ")) format = length >= 16;
+        if (chunk.startsWith("data")) return format && length > 0;
+        at += 8 + length + (length & 1);
+    }
+    return false;
+}
+
+bool isHandledCondition(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtWarningMsg || qstrcmp(context.category, "default") != 0) return false;
+    for (const char* start : kHandledConditions)
+        if (message.startsWith(QLatin1String(start))) return true;
+    return false;
+}
+
+void quietenHandledConditions() {
+    toolkitHandler = qInstallMessageHandler(quietHandler);
 }
 
 } // namespace tallowby

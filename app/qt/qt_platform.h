@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QtGlobal>
 
 #include <map>
 #include <memory>
@@ -36,8 +37,21 @@ class QtPlatform : public QObject, public Platform {
     QSoundEffect* effect(const QString& path);
 
     RandomSource random_;
-    std::map<QString, QSoundEffect*> effects_; // owned as QObject children
+    std::map<QString, QSoundEffect*> effects_; // owned as QObject children; nullptr: silent
     QSoundEffect* playing_ = nullptr;
 };
+
+// Whether a file is a whole WAV file: RIFF and WAVE, a format chunk, and all
+// the sound data that its header promises. Qt's sound effect waits for ever
+// for the rest of a cut-off file, and the program with it when it ends.
+bool isWholeWave(const QString& path);
+
+// The toolkit's messages about conditions that the game meets on purpose,
+// silently: no sound server or no audio device.
+bool isHandledCondition(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+// Installs the program's message handler: it drops the messages above and
+// hands every other one, a real fault, to the toolkit's own handler.
+void quietenHandledConditions();
 
 } // namespace tallowby
