@@ -188,7 +188,11 @@ int Forms::hitTest(const Form& f, float x, float y) const {
 std::optional<Point> Forms::reachablePoint(const Form& f, int index) const {
     if (index < 0 || index >= static_cast<int>(f.widgets_.size()) || !f.showsWidget(index))
         return std::nullopt;
-    const Rect r = f.widgets_[index].rect;
+    // Only the part inside the client area can be pointed at.
+    const Rect w = f.widgets_[index].rect;
+    const float left = std::max(w.left, 0.0f), top = std::max(w.top, 0.0f);
+    const Rect r{left, top, std::min(w.left + w.width, static_cast<float>(f.width())) - left,
+                 std::min(w.top + w.height, static_cast<float>(f.height())) - top};
     const float cx = r.left + r.width / 2, cy = r.top + r.height / 2;
     if (hitTest(f, cx, cy) == index) return Point{cx, cy};
     constexpr int kGrid = 16;

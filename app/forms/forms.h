@@ -90,9 +90,9 @@ class Forms {
 
     // Frontmost widget that takes the pointer at (x, y), or -1.
     int hitTest(const Form& form, float x, float y) const;
-    // A point where the pointer reaches the widget: its centre when nothing
-    // covers it, else a point of a grid over it; none when hidden, parked
-    // or covered all over.
+    // A point where the pointer reaches the widget: the centre of its part
+    // inside the client area when nothing covers it, else a point of a grid
+    // over that part; none when hidden, parked or covered all over.
     std::optional<Point> reachablePoint(const Form& form, int index) const;
 
     // Services for handlers.

@@ -44,13 +44,21 @@ void FrontEnd::formShown(const Form& form) {
 void FrontEnd::formUnloaded(const Form& form) {
     auto it = windows_.find(form.id());
     if (it == windows_.end()) return;
+    bool wasActive = false;
     if (FormWindow* w = it->second.window) {
+        wasActive = w->isActiveWindow();
         w->detach();
         w->hide();
         // We may be inside this window's own mouse handler.
         w->deleteLater();
     }
     windows_.erase(it);
+    // The keys go on to the window now in front, with or without a window
+    // manager to hand them over.
+    if (wasActive) {
+        const std::vector<std::string> front = forms_.visibleFrontToBack();
+        if (FormWindow* next = front.empty() ? nullptr : window(front.front())) next->activateWindow();
+    }
 }
 
 void FrontEnd::captionChanged(const Form& form) {

@@ -180,6 +180,17 @@ TEST_F(KeyboardPlay, FocusMovesOnWhenTheGameHidesParksOrCoversItsWidget) {
     }
 }
 
+TEST_F(KeyboardPlay, AWidgetSlidPartlyPastTheEdgeKeepsTheFocusThroughItsPartInside) {
+    while (focused() != "rowRight")
+        h.key("pad", Key::Tab);
+    pad().picture("rowRight").move(5990, 1000); // 10 twips still inside
+    h.move("pad", 10, 10, kNoButton);
+    EXPECT_EQ(focused(), "rowRight");
+    log->clear();
+    h.key("pad", Key::Enter);
+    EXPECT_EQ(*log, (Names{"rowRight click"}));
+}
+
 TEST_F(KeyboardPlay, TheRingShowsOnlyOnceAKeyIsPressedAndTheMouseHidesItAgain) {
     EXPECT_EQ(h.keyboard.focus(pad()).ring, std::nullopt);
     h.key("pad", Key::Tab);
