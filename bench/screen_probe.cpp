@@ -15,6 +15,8 @@
 //       clicks at (X, Y), records every change of pixel row ROW of TITLE
 //       until window DONE appears, then waits for DONE to settle. Prints
 //       frames= first_ms= last_ms= max_gap_ms= done_mapped_ms= settled_ms=
+//   screen_probe close TITLE
+//       closes window TITLE as its close box would, and waits until it has gone
 //
 // Titles match from their start. Times are milliseconds from the launch or
 // the click. A window settles when its picture stays the same for QUIET_MS
@@ -122,6 +124,19 @@ class Screen {
         XSync(display_, False);
     }
 
+    // What the close box in a window's frame does: ask it to close.
+    void close(Window w) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = w;
+        e.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display_, w, False, NoEventMask, &e);
+        XSync(display_, False);
+    }
+
   private:
     std::string title(Window w) {
         for (Atom property : {netWmName_, XA_WM_NAME}) {
@@ -226,6 +241,15 @@ int click(const std::string& title, int x, int y, const std::string& watch) {
     return 0;
 }
 
+int close(const std::string& title) {
+    Screen screen;
+    const Window w = screen.await(title, 5000);
+    screen.close(w);
+    for (const auto start = Clock::now(); screen.find(title) == w; pause(5))
+        if (msSince(start) > 5000) fail("window " + title + " did not close");
+    return 0;
+}
+
 int slide(const std::string& title, int x, int y, int row, const std::string& done) {
     Screen screen;
     const Window w = screen.await(title, 5000);
@@ -266,10 +290,12 @@ int main(int argc, char* argv[]) {
     if (mode == "launch" && argc >= 4) return launch(argv[2], argv + 3);
     if (mode == "click" && (argc == 5 || argc == 6))
         return click(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argc == 6 ? argv[5] : argv[2]);
+    if (mode == "close" && argc == 3) return close(argv[2]);
     if (mode == "slide" && argc == 7)
         return slide(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), argv[6]);
     std::fprintf(stderr, "usage: screen_probe launch TITLE PROGRAM [ARGS...]\n"
                          "       screen_probe click TITLE X Y [WATCH]\n"
-                         "       screen_probe slide TITLE X Y ROW DONE\n");
+                         "       screen_probe slide TITLE X Y ROW DONE\n"
+                         "       screen_probe close TITLE\n");
     return 2;
 }
