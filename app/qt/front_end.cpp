@@ -59,6 +59,22 @@ void FrontEnd::formUnloaded(const Form& form) {
         const std::vector<std::string> front = forms_.visibleFrontToBack();
         if (FormWindow* next = front.empty() ? nullptr : window(front.front())) next->activateWindow();
     }
+    // Once the handler has returned: a window that reloads itself (Start
+    // Over, Play Again) is loaded again by then and keeps its pictures.
+    if (!releaseQueued_) {
+        releaseQueued_ = true;
+        QMetaObject::invokeMethod(
+            &context_, [this] { releaseUnusedPictures(); }, Qt::QueuedConnection);
+    }
+}
+
+void FrontEnd::releaseUnusedPictures() {
+    releaseQueued_ = false;
+    std::set<std::string, std::less<>> shown;
+    for (const std::string& name : forms_.loadedNames())
+        for (const WidgetState& w : forms_.find(name)->widgets())
+            if (w.def->kind == WidgetKind::Picture) shown.insert(w.def->picture);
+    pictures_.keepOnly(shown);
 }
 
 void FrontEnd::captionChanged(const Form& form) {

@@ -6,6 +6,7 @@
 #include "app/forms/keyboard.h"
 #include "picture_cache.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <map>
@@ -35,9 +36,14 @@ class FrontEnd : public FormsObserver, public KeyboardObserver {
     void focusChanged(const Form& form, const FocusView& before) override;
 
   private:
+    // Lets go of the pictures that no loaded window shows.
+    void releaseUnusedPictures();
+
     Forms& forms_;
     PictureCache pictures_;
     Keyboard keyboard_;
+    QObject context_; // queued calls to us die with us
+    bool releaseQueued_ = false;
     struct Entry {
         QPointer<FormWindow> window;
         bool placed = false; // centred once per load
