@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game played to its ends with the keyboard alone: the menu, About, an
-// outcome window, a whole Number Matching round and a full ordering board.
+// outcome window, both Number Matching rounds, a full ordering board and
+// apples into the box.
 #include "tests/activities/matching/matching_play.h"
 #include "tests/activities/ordering/board.h"
+#include "tests/activities/picking/tree.h"
 
 #include <cmath>
 
@@ -104,6 +106,29 @@ TEST(KeyboardAlone, FillsTheOrderingBoardChecksItAndSeesTheWholeRow) {
     EXPECT_EQ(b.answerRow(), "123456789X");
     EXPECT_EQ(b.count("dong.wav"), 10);
     EXPECT_TRUE(b.noFaults());
+}
+
+TEST(KeyboardAlone, PutsThreeApplesInTheBoxChecksAndPlaysAgain) {
+    Picking p(5);
+    Keys keys{p.h};
+    for (int k : {7, 2, 9}) {
+        keys.carry("NumberPicking", p.apple(k), kInBox.left, kInBox.top);
+        EXPECT_FALSE(p.applePicture(k).visible()) << k;
+        // The apple in the box is gone from view, and so is the focus from it.
+        EXPECT_NE(keys.focused("NumberPicking"), p.apple(k));
+        EXPECT_NE(keys.focused("NumberPicking"), "");
+    }
+    EXPECT_EQ(p.counted(), "3");
+    keys.enter("NumberPicking", "checkans");
+    EXPECT_EQ(p.tree().label("endresultlbl").caption(), "3");
+    EXPECT_EQ(p.tree().label("picktxtlbl").caption(), "5");
+    keys.enter("NumberPicking", "Image6"); // Play Again
+    EXPECT_EQ(p.counted(), "");
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_TRUE(p.applePicture(k).visible()) << k;
+    keys.enter("NumberPicking", "Image2"); // Back To Menu
+    EXPECT_EQ(p.h.app.visibleFrontToBack(), Names{"main"});
+    EXPECT_TRUE(p.noFaults());
 }
 
 TEST(KeyboardAlone, AWindowLoadedAfreshHasNoFocusUntilAKey) {
