@@ -41,5 +41,5 @@ int main(int argc, char* argv[]) {
     // The menu first, the sounds right after: a child needs a moment to click.
     QTimer::singleShot(kSoundPreloadDelayMs, &platform,
                        [&platform] { platform.preload(tallowby::cue::kAll); });
-    return forms.ended() ? 0 : QApplication::exec();
+    tallowby::endProgram(forms.ended() ? 0 : QApplication::exec());
 }

@@ -13,6 +13,18 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <cstdlib>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TALLOWBY_CHECKS_LEAKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TALLOWBY_CHECKS_LEAKS 1
+#endif
+#endif
+#ifdef TALLOWBY_CHECKS_LEAKS
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace tallowby {
 namespace {
@@ -131,6 +143,15 @@ bool isHandledCondition(QtMsgType type, const QMessageLogContext& context, const
 
 void quietenHandledConditions() {
     toolkitHandler = qInstallMessageHandler(quietHandler);
+}
+
+void endProgram(int status) {
+    std::fflush(nullptr);
+#ifdef TALLOWBY_CHECKS_LEAKS
+    // What is still in use lies on main's stack; anything lost is a leak.
+    __lsan_do_leak_check();
+#endif
+    std::_Exit(status);
 }
 
 } // namespace tallowby

@@ -54,4 +54,11 @@ bool isHandledCondition(QtMsgType type, const QMessageLogContext& context, const
 // hands every other one, a real fault, to the toolkit's own handler.
 void quietenHandledConditions();
 
+// Ends the program with this status once the game is over, without the
+// toolkit's exit-time teardown: there Qt 6.4's sound engine drops its link
+// to the sound server without holding its lock, and now and then libpulse
+// aborts the program on the way out ("Assertion '!e->dead' failed"). A
+// build with AddressSanitizer checks for leaks first, as its exit would.
+[[noreturn]] void endProgram(int status);
+
 } // namespace tallowby

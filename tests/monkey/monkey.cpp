@@ -102,6 +102,7 @@ std::string Monkey::idleEvent() {
         planTidyUp();
         return advanceClock();
     }
+    if (roll < 315) return pressAKey();
     std::optional<std::string> window = someVisibleWindow();
     if (!window) return advanceClock();
     if (roll < 400) {
@@ -129,6 +130,7 @@ std::string Monkey::press(const std::string& window, int button) {
     }
     const bool shift = dice_.chance(0.1);
     pointer_ = {window, button, x, y, x, y, 0};
+    game_->keyboard.mouseUsed(); // as the front end tells it of every press
     const int plan = dice_.below(100);
     if (plan < 50) {
         // A click: maybe a tiny wobble, then up again.
@@ -222,6 +224,7 @@ std::string Monkey::heldEvent() {
     if (roll < 8) return advanceClock();
     if (roll < 9) return closeSomeWindow();
     if (roll < 11) return bringSomeWindowForward();
+    if (roll < 12) return pressAKey();
     if (roll < 15) {
         // Another button joins the one held.
         int button = someButton();
@@ -323,6 +326,28 @@ std::string Monkey::pressExit() {
     pointer_ = {"main", kLeft, x, y, x, y, 0};
     game_->press("main", x, y, kLeft);
     return "press main.Image2 (EXIT) on purpose";
+}
+
+// A key of the keyboard play, now and then with shift; never the Enter or
+// Space that would press the menu's EXIT.
+std::string Monkey::pressAKey() {
+    std::optional<std::string> window = someVisibleWindow();
+    if (!window) return advanceClock();
+    constexpr struct {
+        Key key;
+        const char* name;
+    } kKeys[] = {{Key::Tab, "Tab"},     {Key::Enter, "Enter"}, {Key::Space, "Space"}, {Key::Left, "Left"},
+                 {Key::Right, "Right"}, {Key::Up, "Up"},       {Key::Down, "Down"}};
+    auto k = kKeys[dice_.below(7)];
+    if (*window == "main" && (k.key == Key::Enter || k.key == Key::Space)) {
+        const Form& menu = game_->form("main");
+        const int focused = game_->keyboard.focus(menu).widget;
+        if (focused >= 0 && menu.widgets()[static_cast<std::size_t>(focused)].def->name == kMenuExit)
+            k = kKeys[0];
+    }
+    const bool shift = dice_.chance(0.2);
+    game_->key(*window, k.key, shift);
+    return "key " + *window + " " + k.name + (shift ? " shift" : "");
 }
 
 std::optional<std::string> Monkey::someVisibleWindow() {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random player: a five-year-old with a mouse and no patience. It
 // presses, moves and releases any button (shift now and then) at random
-// points of the visible windows, mostly on their pictures, drags things off
+// points of the visible windows, mostly on their pictures, presses a key of
+// the keyboard play now and then, drags things off
 // the window, closes and brings forward windows in any order, lets virtual
 // time run from a millisecond to many seconds between events, and keeps
 // opening activities from the menu. EXIT only rarely, on purpose; when the
@@ -77,6 +78,7 @@ class Monkey {
     std::string bringSomeWindowForward();
     std::string openAnActivity();
     std::string pressExit();
+    std::string pressAKey();
     // Aims the pressed picture's drop at one of the window's drop targets;
     // false when the press is on no draggable picture or the window has none.
     bool aimAtDropTarget();
