@@ -18,8 +18,12 @@ int main(int argc, char* argv[]) {
     // Silent about the sound server, audio devices and cue files it copes with.
     tallowby::quietenHandledConditions();
     QApplication application(argc, argv);
+    // Who we are to the desktop: the window class and the menu entry's name
+    // (given by the build) group the windows under the menu entry and its icon.
     QApplication::setApplicationName("Tallowby");
-    QApplication::setDesktopFileName("tallowby");
+    QApplication::setOrganizationName("The Tallowby team");
+    QApplication::setOrganizationDomain("tallowby.example");
+    QApplication::setDesktopFileName(TALLOWBY_APP_ID);
     // The game ends when its last window unloads, which the engine decides.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -47,16 +47,5 @@ endforeach()
 add_custom_target(tallowby_cues ALL DEPENDS ${TALLOWBY_CUE_COPIES})
 add_dependencies(tallowby tallowby_cues)
 
-# Installed like any desktop program: the program and its cues in one folder
-# under lib, a link on the PATH, a menu entry and an icon.
-include(GNUInstallDirs)
-set(TALLOWBY_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/tallowby)
-install(TARGETS tallowby RUNTIME DESTINATION ${TALLOWBY_INSTALL_DIR})
-install(FILES ${TALLOWBY_CUE_FILES} DESTINATION ${TALLOWBY_INSTALL_DIR})
-install(CODE "
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    file(CREATE_LINK ../${TALLOWBY_INSTALL_DIR}/tallowby
-         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tallowby\" SYMBOLIC)")
-install(FILES packaging/tallowby.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES assets/pictures/2x/main.Icon.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
-        RENAME tallowby.png OPTIONAL)
+# The install tree and the Debian package.
+include(cmake/install.cmake)
