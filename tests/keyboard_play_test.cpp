@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game played to its ends with the keyboard alone: the menu, About, an
-// outcome window, both Number Matching rounds, a full ordering board and
-// apples into the box.
+// outcome window, both Number Matching rounds, a full ordering board, five
+// sequence questions and apples into the box.
 #include "tests/activities/matching/matching_play.h"
 #include "tests/activities/ordering/board.h"
 #include "tests/activities/picking/tree.h"
+#include "tests/activities/sequence/sequence_play.h"
 
 #include <cmath>
 
@@ -106,6 +107,24 @@ TEST(KeyboardAlone, FillsTheOrderingBoardChecksItAndSeesTheWholeRow) {
     EXPECT_EQ(b.answerRow(), "123456789X");
     EXPECT_EQ(b.count("dong.wav"), 10);
     EXPECT_TRUE(b.noFaults());
+}
+
+TEST(KeyboardAlone, AnswersFiveSequenceQuestionsUntilTheWindowClosesItself) {
+    Visit v;
+    Keys keys{v.h};
+    keys.enter("main", "Image5");
+    v.h.advance(71 * kFastestTickMs);
+    for (int q = 0; q < 5; ++q) {
+        ASSERT_TRUE(v.h.visible("Sequence")) << q;
+        keys.enter("Sequence", "big" + std::to_string(asked(v.onScreen()).answer));
+        EXPECT_TRUE(v.game().picture("correctimg").visible());
+        // The banner covers the top of the tiles; the focus stays on the
+        // part still in reach.
+        EXPECT_NE(keys.focused("Sequence"), "");
+        v.h.advance(3000);
+    }
+    EXPECT_FALSE(v.h.loaded("Sequence"));
+    EXPECT_EQ(v.h.app.visibleFrontToBack(), Names{"main"});
 }
 
 TEST(KeyboardAlone, PutsThreeApplesInTheBoxChecksAndPlaysAgain) {
