@@ -26,4 +26,13 @@ void drag_MouseMove(Form& window, Picture picture, const MouseArgs& e) {
                  picture.top() + e.y - window.variable(kGrabY));
 }
 
+void drag_Bind(FormDef& window, const std::string& picture) {
+    window.onMouseDown(
+        picture, [name = window.name](Forms& app, const MouseArgs& e) { drag_MouseDown(app.form(name), e); });
+    window.onMouseMove(picture, [name = window.name, picture](Forms& app, const MouseArgs& e) {
+        Form& f = app.form(name);
+        drag_MouseMove(f, f.picture(picture), e);
+    });
+}
+
 } // namespace tallowby

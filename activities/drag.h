@@ -5,7 +5,9 @@
 // what a drop means, and it runs on the release of any button.
 #pragma once
 
-#include "app/forms/form.h"
+#include "app/forms/forms.h"
+
+#include <string>
 
 namespace tallowby {
 
@@ -17,5 +19,10 @@ void drag_MouseDown(Form& window, const MouseArgs& e);
 // With the left button alone held, the picture follows the pointer so that
 // the grab point stays under it. No bounds: it may leave the client area.
 void drag_MouseMove(Form& window, Picture picture, const MouseArgs& e);
+
+// Binds these two as the picture's MouseDown and MouseMove handlers in the
+// window being defined (MissingNum_oneimg_MouseDown, NumberPicking_apple1_
+// MouseMove, ...); its MouseUp, the drop, stays the window's own.
+void drag_Bind(FormDef& window, const std::string& picture);
 
 } // namespace tallowby

@@ -36,13 +36,6 @@ void parkedTiles(std::vector<WidgetDef>& widgets, std::initializer_list<const ch
         widgets.push_back(picture(name, 9000, top, 690, 585, std::string("nummatch.") + name));
 }
 
-WidgetDef whiteLabel(std::string name, float left, float top, float width, float height, std::string caption,
-                     float points) {
-    return label(std::move(name), left, top, width, height, std::move(caption))
-        .withFont("Arial", points, true)
-        .withColour(kWhite);
-}
-
 FormDef table() {
     FormDef f = window("nummatch", "Number Matching - Round", 8850, 7605);
     auto& w = f.widgets;

@@ -189,16 +189,6 @@ void MissingNum_Label3_Click(Forms& app) {
     app.show("info");
 }
 
-// MissingNum_oneimg_MouseDown ... MissingNum_tenimg_MouseDown and the same
-// for MouseMove: the shared dragging.
-void MissingNum_numeral_MouseDown(Forms& app, const Numeral&, const MouseArgs& e) {
-    drag_MouseDown(app.form("MissingNum"), e);
-}
-void MissingNum_numeral_MouseMove(Forms& app, const Numeral& numeral, const MouseArgs& e) {
-    Form& f = app.form("MissingNum");
-    drag_MouseMove(f, f.picture(numeral.picture), e);
-}
-
 // MissingNum_oneimg_MouseUp ... MissingNum_tenimg_MouseUp: the drop. Runs on
 // the release of any button, wherever the pointer is; only the numeral's
 // top-left corner counts.
@@ -266,10 +256,7 @@ FormDef MissingNum_definition() {
     f.onClick("Image12", MissingNum_Image12_Click);
     f.onTimer("showtimer", MissingNum_showtimer_Timer);
     for (const Numeral& n : kNumerals) {
-        f.onMouseDown(n.picture,
-                      [&n](Forms& app, const MouseArgs& e) { MissingNum_numeral_MouseDown(app, n, e); });
-        f.onMouseMove(n.picture,
-                      [&n](Forms& app, const MouseArgs& e) { MissingNum_numeral_MouseMove(app, n, e); });
+        drag_Bind(f, n.picture);
         f.onMouseUp(n.picture,
                     [&n](Forms& app, const MouseArgs& e) { MissingNum_numeral_MouseUp(app, n, e); });
     }

@@ -24,13 +24,6 @@ constexpr const char* kApple = "NumberPicking.token10";
 constexpr Colour kArrowBlue{0x00, 0x00, 0xC0};
 constexpr Colour kInstructionGrey{0x40, 0x40, 0x40};
 
-WidgetDef whiteLabel(std::string name, float left, float top, float width, float height, std::string caption,
-                     float points) {
-    return label(std::move(name), left, top, width, height, std::move(caption))
-        .withFont("Arial", points, true)
-        .withColour(kWhite);
-}
-
 FormDef table() {
     FormDef f = window("NumberPicking", "Picking Numbers!", 8820, 9150);
     f.widgets = {
@@ -195,16 +188,6 @@ void NumberPicking_Label2_Click(Forms& app) {
     app.show("info3");
 }
 
-// NumberPicking_apple1_MouseDown ... NumberPicking_apple10_MouseDown and the
-// same for MouseMove: the shared dragging.
-void NumberPicking_apple_MouseDown(Forms& app, const Apple&, const MouseArgs& e) {
-    drag_MouseDown(app.form("NumberPicking"), e);
-}
-void NumberPicking_apple_MouseMove(Forms& app, const Apple& apple, const MouseArgs& e) {
-    Form& f = app.form("NumberPicking");
-    drag_MouseMove(f, f.picture(apple.picture), e);
-}
-
 // NumberPicking_apple1_MouseUp ... NumberPicking_apple10_MouseUp: the drop.
 // Runs on the release of any button, wherever the pointer is; only the
 // apple's top-left corner counts. The count and the crate are brought up
@@ -307,10 +290,7 @@ FormDef NumberPicking_definition() {
     f.onClick("checkans", NumberPicking_checkans_Click);
     f.onClick("Image6", NumberPicking_Image6_Click);
     for (const Apple& a : kApples) {
-        f.onMouseDown(a.picture,
-                      [&a](Forms& app, const MouseArgs& e) { NumberPicking_apple_MouseDown(app, a, e); });
-        f.onMouseMove(a.picture,
-                      [&a](Forms& app, const MouseArgs& e) { NumberPicking_apple_MouseMove(app, a, e); });
+        drag_Bind(f, a.picture);
         f.onMouseUp(a.picture,
                     [&a](Forms& app, const MouseArgs& e) { NumberPicking_apple_MouseUp(app, a, e); });
     }

@@ -70,6 +70,13 @@ WidgetDef label(std::string name, float left, float top, float width, float heig
     w.text = std::move(caption);
     return w;
 }
+WidgetDef whiteLabel(std::string name, float left, float top, float width, float height, std::string caption,
+                     float points) {
+    return label(std::move(name), left, top, width, height, std::move(caption))
+        .withFont("Arial", points, true)
+        .withColour(kWhite);
+}
+
 WidgetDef textField(std::string name, float left, float top, float width, float height, std::string text) {
     WidgetDef w = make(WidgetKind::TextField, std::move(name), left, top, width, height);
     w.text = std::move(text);

@@ -73,6 +73,9 @@ struct WidgetDef {
 
 WidgetDef picture(std::string name, float left, float top, float width, float height, std::string asset);
 WidgetDef label(std::string name, float left, float top, float width, float height, std::string caption);
+// The game's usual label: white Arial bold of the given size.
+WidgetDef whiteLabel(std::string name, float left, float top, float width, float height, std::string caption,
+                     float points);
 WidgetDef textField(std::string name, float left, float top, float width, float height,
                     std::string text = {});
 WidgetDef list(std::string name, float left, float top, float width, float height);
