@@ -8,11 +8,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
-
-namespace {
-constexpr int kSoundPreloadDelayMs = 250;
-}
 
 int main(int argc, char* argv[]) {
     // Silent about the sound server, audio devices and cue files it copes with.
@@ -42,8 +37,7 @@ int main(int argc, char* argv[]) {
     tallowby::FrontEnd frontEnd(forms);
 
     forms.start("main");
-    // The menu first, the sounds right after: a child needs a moment to click.
-    QTimer::singleShot(kSoundPreloadDelayMs, &platform,
-                       [&platform] { platform.preload(tallowby::cue::kAll); });
+    // The menu first, the sounds once someone reaches for it.
+    platform.preloadOnFirstInput(tallowby::cue::kAll);
     tallowby::endProgram(forms.ended() ? 0 : QApplication::exec());
 }

@@ -4,6 +4,7 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QMediaDevices>
 #include <QProcess>
@@ -66,6 +67,25 @@ QtPlatform::QtPlatform(QObject* parent) : QObject(parent) {}
 void QtPlatform::preload(std::span<const std::string_view> files) {
     for (std::string_view file : files)
         effect(QString::fromStdString(programDirectory() + "/" + std::string(file)));
+}
+
+void QtPlatform::preloadOnFirstInput(std::span<const std::string_view> files) {
+    toPreload_ = files;
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool QtPlatform::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+        QCoreApplication::instance()->removeEventFilter(this);
+        preload(toPreload_);
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 QtPlatform::~QtPlatform() = default;

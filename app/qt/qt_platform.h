@@ -27,14 +27,23 @@ class QtPlatform : public QObject, public Platform {
     // the audio output can take a while (long without a sound server), so
     // the program calls this once its first window is up.
     void preload(std::span<const std::string_view> files);
+    // The same, at the first pointer move or key in any window: a child
+    // reaches for the mouse well before the first click, and a menu left
+    // untouched holds no sound engine.
+    void preloadOnFirstInput(std::span<const std::string_view> files);
 
     void playSound(const std::string& path) override;
     void openAddress(const std::string& window, const std::string& address) override;
     float randomFraction() override { return random_.next(); }
     std::string programDirectory() override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QSoundEffect* effect(const QString& path);
+
+    std::span<const std::string_view> toPreload_;
 
     RandomSource random_;
     std::map<QString, QSoundEffect*> effects_; // owned as QObject children; nullptr: silent

@@ -17,7 +17,9 @@ class=$(xprop -id "$menu" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
 icons=$(xprop -id "$menu" _NET_WM_ICON)
 grep -q 'Icon (48 x 48)' <<<"$icons" || e2e_fail "the window has no icon"
 
-# The cues load just after the menu shows, onto the sound server deb.sh starts.
+# The cues load once a hand reaches for the menu, onto the sound server
+# deb.sh starts.
+xdotool mousemove --window "$menu" 20 20 mousemove --window "$menu" 40 40
 folder=$TALLOWBY_ROOT/usr/lib/tallowby
 for _ in $(seq 1 100); do
     missing=""
