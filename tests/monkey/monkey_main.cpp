@@ -100,6 +100,7 @@ bool play(unsigned long long seed, const Options& o) {
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     printFigures(seed, monkey.figures(), took.count());
+    std::fflush(stdout); // one seed's figures as soon as they stand, also into a file
     return true;
 }
 

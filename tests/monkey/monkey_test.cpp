@@ -11,10 +11,10 @@
 namespace tallowby::testing {
 namespace {
 
-// The menu with Number Matching and Numbers Out Of Order opened from it.
+// The menu with all four activities opened from it.
 struct OpenGame : Harness {
     OpenGame() {
-        for (const char* bar : {"Image3", "Image4"}) {
+        for (const char* bar : {"Image3", "Image4", "Image5", "Image7"}) {
             click("main", bar);
             advance(71 * kFastestTickMs);
         }
@@ -71,6 +71,24 @@ TEST(MonkeyInvariants, NameEachKindOfBrokenState) {
         {"a reveal counter run past its end",
          [](Harness& h) { h.form("MissingNum").label("lblcount").setCaption("10"); },
          "MissingNum: lblcount reads \"10\""},
+        {"a banner countdown run down to nothing",
+         [](Harness& h) { h.form("Sequence").label("timelbl").setCaption("0"); },
+         "Sequence: timelbl reads \"0\", not a number from 1 to 3"},
+        {"two trunk numerals",
+         [](Harness& h) {
+             for (int n = 1; n <= 10; ++n)
+                 h.form("NumberPicking").picture("small" + std::to_string(n)).setVisible(true);
+         },
+         "NumberPicking: 10 trunk numerals visible"},
+        {"a crate apple for no apple in the box",
+         [](Harness& h) { h.form("NumberPicking").picture("token1").setVisible(true); },
+         "NumberPicking: apple count \"\", 0 fields at \"1\", 1 crate apples, 0 apples boxed"},
+        {"an apple count that is not the fields'",
+         [](Harness& h) { h.form("NumberPicking").textField("applecounttxt").setText("2"); },
+         "NumberPicking: apple count \"2\", 0 fields at \"1\""},
+        {"an apple's answer field out of its three values",
+         [](Harness& h) { h.form("NumberPicking").textField("tenanstxt").setText("yes"); },
+         "NumberPicking: tenanstxt holds \"yes\""},
     };
     for (const auto& c : cases) {
         OpenGame game;

@@ -227,8 +227,8 @@ class FrontEndTest : public QObject {
         const WidgetState& bar = game.form("main").widgets()[game.form("main").indexOf("Image3")];
         const QPoint at = FormWindow::pixels(bar.rect).center();
         FormWindow* menu = screens.window("main");
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), menu->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), menu->mapToGlobal(QPointF(at)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), menu->mapToGlobal(QPointF(at)),
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(menu, &press);
