@@ -73,6 +73,7 @@ class Forms {
     Form& form(const std::string& name);
     Form* find(const std::string& name); // loaded window or nullptr, no touch
     const Form* find(const std::string& name) const;
+    Form* findById(std::uint64_t id); // this very load of a window, or nullptr
     bool isLoaded(const std::string& name) const { return find(name) != nullptr; }
     void show(const std::string& name);
     void unload(const std::string& name);
@@ -113,7 +114,6 @@ class Forms {
     template <typename Fn> void dispatch(Fn&& fn);
     void settle();
     Form& load(const FormDef& def);
-    Form* findById(std::uint64_t id);
     // Re-arms or stops the clock for a timer whose Enabled or Interval changed.
     void timerChanged(Form& form, int index);
     void deliverMouse(Form& form, int index, MouseHandler WidgetDef::*event, int button, bool shift, float x,

@@ -103,8 +103,8 @@ void Keyboard::activate(Form& form, Focus& focus, Key key, bool shift) {
 // the drop means. The pointer stays inside the window, so the picture can
 // always be reached again.
 void Keyboard::held(Key key, bool shift) {
-    Form* form = forms_.find(hold_->formName);
-    if (!form || form->id() != hold_->form) {
+    Form* form = forms_.findById(hold_->form);
+    if (!form) {
         hold_.reset();
         return;
     }
@@ -210,9 +210,7 @@ void Keyboard::formUnloaded(const Form& form) {
 // what to draw anew.
 void Keyboard::refresh() {
     for (auto& [id, focus] : focus_) {
-        Form* form = nullptr;
-        for (const std::string& name : forms_.loadedNames())
-            if (Form* f = forms_.find(name); f && f->id() == id) form = f;
+        Form* form = forms_.findById(id);
         if (!form) continue;
         follow(*form, focus);
         const FocusView now = this->focus(*form);
